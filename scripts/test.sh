@@ -1,0 +1,22 @@
+#!/bin/bash
+# Installs what is missing, builds both architectures and runs every test under Wine inside Xvfb
+# with a throw-away WINEPREFIX. Ends with CTest's summary; exits non-zero when anything fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+jobs=$(nproc)
+for arch in i686 x86_64; do
+  echo "=== Building $arch ==="
+  cmake -S . -B "build/$arch" -DCMAKE_TOOLCHAIN_FILE="cmake/toolchain-$arch.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "build/$arch" -j "$jobs"
+done
+
+echo "=== Testing x86_64 under Wine ==="
+export WINEPREFIX="$PWD/build/x86_64/wineprefix"
+rm -rf "$WINEPREFIX"
+source scripts/wine-session.sh
+wine_session_start
+trap wine_session_stop EXIT
+ctest --test-dir build/x86_64 --output-on-failure -j "$jobs"

@@ -1,0 +1,35 @@
+# Sourced by the scripts that run Windows programs: a private Xvfb display with a known screen size
+# (the panel picks its skin sub-folder by screen size) and a ready Wine prefix with a persistent
+# wineserver, so each program starts quickly.
+
+VORMA_SCREEN=${VORMA_SCREEN:-1920x1080x24}
+WINE64=/usr/lib/wine/wine64
+[ -x "$WINE64" ] || WINE64=$(command -v wine64 || command -v wine)
+WINESERVER=/usr/lib/wine/wineserver64
+[ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
+
+wine_session_start() {
+  if [ -z "${VORMA_USE_DISPLAY:-}" ]; then
+    exec {xvfb_fd}<> <(:)
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 "$VORMA_SCREEN" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    VORMA_XVFB_PID=$!
+    local display
+    read -r -t 30 display <"$fifo" || { echo "Xvfb did not start" >&2; return 1; }
+    rm -f "$fifo"
+    export DISPLAY=":$display"
+  fi
+  mkdir -p "$WINEPREFIX"
+  "$WINE64" wineboot -i >/dev/null 2>&1
+  "$WINESERVER" -w
+  "$WINESERVER" -p
+}
+
+wine_session_stop() {
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  [ -n "${VORMA_XVFB_PID:-}" ] && kill "$VORMA_XVFB_PID" 2>/dev/null || true
+}

@@ -1,0 +1,7 @@
+// Entry point of every test program: the programs are built with Unicode entry points.
+#include <gtest/gtest.h>
+
+int wmain(int argc, wchar_t** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
