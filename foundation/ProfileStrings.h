@@ -1,0 +1,18 @@
+#pragma once
+// The ordinary Windows private-profile reads and writes used for every INI file except the
+// device-ID sections.
+
+#include <string>
+
+namespace vorma {
+
+inline constexpr size_t kProfileValueCapacity = 256;  // at most 255 characters are read
+
+// Reads with an empty default into `value` (at most 255 characters); an empty result means the key
+// is missing or empty. Always returns 0.
+int ReadProfileString(const std::wstring& path, const wchar_t* section, const wchar_t* key, std::wstring& value);
+
+// Writes the value, creating section and key when needed. Always returns 0.
+int WriteProfileString(const std::wstring& path, const wchar_t* section, const wchar_t* key, const std::wstring& value);
+
+}  // namespace vorma
