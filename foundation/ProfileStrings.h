@@ -2,7 +2,12 @@
 // The ordinary Windows private-profile reads and writes used for every INI file except the
 // device-ID sections.
 
+#include <windows.h>
+
 #include <string>
+
+// windows.h maps this name to the win.ini function; our programs never use win.ini.
+#undef WriteProfileString
 
 namespace vorma {
 

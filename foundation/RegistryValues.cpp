@@ -1,0 +1,60 @@
+#include "foundation/RegistryValues.h"
+
+#include "foundation/DebugOutput.h"
+#include "foundation/UniqueHandles.h"
+
+namespace vorma {
+namespace {
+
+UniqueRegKey CreateOrOpenSoftwareKey(const std::wstring& subKey, bool* created = nullptr) {
+  UniqueRegKey key;
+  DWORD disposition = 0;
+  const std::wstring path = L"SOFTWARE\\" + subKey;
+  const LSTATUS status = RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                         KEY_ALL_ACCESS, nullptr, key.put(), &disposition);
+  if (status != ERROR_SUCCESS) {
+    DebugWin32Failure(L"RegCreateKeyEx", status);
+    return {};
+  }
+  if (created) *created = disposition == REG_CREATED_NEW_KEY;
+  return key;
+}
+
+// The callers never look at the result, but a write that did not happen must not claim success.
+int WriteValue(const std::wstring& subKey, const std::wstring& valueName, DWORD type, const void* data, DWORD size) {
+  UniqueRegKey key = CreateOrOpenSoftwareKey(subKey);
+  if (!key) return 1;
+  const LSTATUS status = RegSetValueExW(key.get(), valueName.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+  if (status != ERROR_SUCCESS) {
+    DebugWin32Failure(L"RegSetValueEx", status);
+    return 1;
+  }
+  return kRegistryDone;
+}
+
+}  // namespace
+
+int SetRegistryDword(const std::wstring& subKey, const std::wstring& valueName, unsigned long value) {
+  const DWORD data = value;
+  return WriteValue(subKey, valueName, REG_DWORD, &data, sizeof data);
+}
+
+int GetRegistryDword(const std::wstring& subKey, const std::wstring& valueName, unsigned long& value) {
+  bool created = false;
+  UniqueRegKey key = CreateOrOpenSoftwareKey(subKey, &created);
+  if (!key) return kRegistryReadFailed;
+  if (created) return kRegistryKeyCreated;
+  DWORD data = 0, type = 0, size = sizeof data;
+  if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) !=
+          ERROR_SUCCESS ||
+      size != sizeof data)
+    return kRegistryReadFailed;
+  value = data;
+  return kRegistryDone;
+}
+
+int SetRegistryString(const std::wstring& subKey, const std::wstring& valueName, const std::wstring& text) {
+  return WriteValue(subKey, valueName, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+}  // namespace vorma
