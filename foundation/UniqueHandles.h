@@ -89,11 +89,19 @@ struct CryptKeyTraits {
   static void Close(Handle h) { CryptDestroyKey(h); }
 };
 
+struct WindowTraits {
+  using Handle = HWND;
+  static Handle Invalid() { return nullptr; }
+  static bool IsValid(Handle h) { return h != nullptr; }
+  static void Close(Handle h) { DestroyWindow(h); }
+};
+
 using UniqueHandle = UniqueResource<KernelHandleTraits>;
 using UniqueRegKey = UniqueResource<RegKeyTraits>;
 using UniqueModule = UniqueResource<ModuleTraits>;
 using UniqueServiceHandle = UniqueResource<ServiceHandleTraits>;
 using UniqueCryptProvider = UniqueResource<CryptProviderTraits>;
 using UniqueCryptKey = UniqueResource<CryptKeyTraits>;
+using UniqueWindow = UniqueResource<WindowTraits>;  // destroy on the thread that created the window
 
 }  // namespace vorma
