@@ -62,6 +62,13 @@ std::wstring Format(const wchar_t* format, std::uint16_t vid, std::uint16_t pid,
   return buffer;
 }
 
+// The device-instance part of a path, unique per bus device number.
+std::wstring Numbered(const wchar_t* format, DeviceNumber number) {
+  wchar_t buffer[64];
+  std::swprintf(buffer, 64, format, static_cast<unsigned>(number));
+  return buffer;
+}
+
 }  // namespace
 
 std::vector<std::string> DeviceKinds() {
@@ -95,11 +102,11 @@ std::optional<DeviceIdentity> MakeIdentity(const std::string& kind, std::uint16_
     }
     if (row.hasHid) {
       id.hidPath = Format(L"\\\\?\\hid#vid_%04x&pid_%04x", vid, pid, number) + row.hidInterface +
-                   Format(L"#8&3b5e%04x&0&0000#", vid, pid, number) + kHidClass;
+                   Numbered(L"#8&3b5e%04x&0&0000#", number) + kHidClass;
       std::wstring upperInterface = row.hidInterface;
       for (wchar_t& c : upperInterface) c = static_cast<wchar_t>(towupper(c));
       id.hidBroadcast = Format(L"\\\\?\\HID#VID_%04X&PID_%04X", vid, pid, number) + upperInterface +
-                        Format(L"#8&3B5E%04X&0&0000#", vid, pid, number) + kHidClass;
+                        Numbered(L"#8&3B5E%04X&0&0000#", number) + kHidClass;
     }
     if (row.is72xx) {
       id.filterControlName = Format(L"\\\\.\\Class#UsbZurudOvoension&%04X&%04X", vid, pid, number);
