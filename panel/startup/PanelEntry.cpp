@@ -11,16 +11,15 @@
 
 #include <exception>
 #include <string>
+#include <vector>
 
 namespace vorma {
 namespace {
 
-inline constexpr wchar_t kServiceName[] = L"Halvorn";
-
 // The request's result goes only to the debug output: the panel never runs by itself instead.
 void RequestLaunchFromService(const wchar_t* milestone, unsigned control) {
   DebugWrite(milestone);
-  const unsigned result = ControlTheService(kServiceName, control);
+  const unsigned result = ControlTheService(kBackgroundServiceName, control);
   DebugPrint(L"ControlTheService ret = %d\n", static_cast<int>(result));
 }
 

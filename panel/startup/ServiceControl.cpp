@@ -28,7 +28,7 @@ bool WaitForServiceState(SC_HANDLE service, DWORD wantedState) {
   return false;
 }
 
-unsigned StopService(SC_HANDLE service, const SERVICE_STATUS& current) {
+unsigned StopTheService(SC_HANDLE service, const SERVICE_STATUS& current) {
   if (current.dwCurrentState == SERVICE_STOPPED) return kServiceControlDone;
   SERVICE_STATUS status{};
   if (!ControlService(service, SERVICE_CONTROL_STOP, &status)) {
@@ -66,13 +66,14 @@ unsigned ControlTheService(const std::wstring& serviceName, unsigned control, Se
     DebugWin32Failure(L"QueryServiceStatus", GetLastError());
     return kServiceQueryFailed;
   }
-  if (control == kServiceControlStop) return StopService(service.get(), status);
+  if (control == kServiceControlStop) return StopTheService(service.get(), status);
   if (control == kServiceControlStart) return StartTheService(service.get(), status);
 
   // The service decides what a user-defined control means; its answer does not change the result.
   if (!ControlService(service.get(), control, &status)) {
+    const DWORD error = GetLastError();
     const std::wstring operation = L"ControlService(" + std::to_wstring(control) + L")";
-    DebugWin32Failure(operation.c_str(), GetLastError());
+    DebugWin32Failure(operation.c_str(), error);
   }
   return kServiceControlDone;
 }

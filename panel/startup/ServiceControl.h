@@ -19,6 +19,9 @@ enum ServiceControlResult : unsigned {
   kServiceStartTimedOut = 7,
 };
 
+// The background service that launches the panel on the user's desktop; setup installs it.
+inline constexpr wchar_t kBackgroundServiceName[] = L"Halvorn";
+
 // Control values with a meaning of their own; every other value is sent as a control code.
 inline constexpr unsigned kServiceControlStart = 0;
 inline constexpr unsigned kServiceControlStop = 1;  // SERVICE_CONTROL_STOP

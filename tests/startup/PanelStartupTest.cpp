@@ -2,6 +2,7 @@
 // background service, and the single-instance rule.
 
 #include "foundation/UniqueHandles.h"
+#include "panel/startup/ServiceControl.h"
 #include "panel/startup/SingleInstance.h"
 #include "tests/support/BuildTreePaths.h"
 #include "tests/support/TestFiles.h"
@@ -11,14 +12,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <functional>
 #include <thread>
 
 namespace vorma {
 namespace {
 
 constexpr DWORD kRunTimeoutMs = 60000;
-constexpr wchar_t kServiceName[] = L"Halvorn";
 constexpr wchar_t kNoWindowLine[] =
     L"===== Main window not built yet: the panel ends after taking the single-instance mutex =====\n";
 constexpr wchar_t kSecondInstanceLine[] = L"===== Another panel instance runs: activating its window =====\n";
@@ -72,7 +74,7 @@ PanelRun RunPanelPumpingMessages(const std::wstring& program, const std::vector<
 }
 
 TEST(PanelRequest, WithoutTheServiceReportsTheFailureAndEnds) {
-  test::RemoveService(kServiceName);
+  test::RemoveService(kBackgroundServiceName);
   bool mutexSeen = true;
   const PanelRun run = RunPanel(PanelPath(), {}, [&](std::wstring_view) { mutexSeen = mutexSeen && MutexExists(); });
   EXPECT_EQ(run.result, kDebugCaptureDone);
@@ -95,7 +97,7 @@ struct RequestCase {
 class PanelRequestToService : public testing::TestWithParam<RequestCase> {};
 
 TEST_P(PanelRequestToService, SendsTheControlAndEnds) {
-  test::TestService service(kServiceName);
+  test::TestService service(kBackgroundServiceName);
   ASSERT_TRUE(service.Registered());
   ASSERT_TRUE(service.StartAndWaitRunning());
 
@@ -123,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Table, PanelRequestToService, testing::ValuesIn(kReques
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PanelRequest, BootWritesEveryArgumentBeforeTheRequest) {
-  test::RemoveService(kServiceName);
+  test::RemoveService(kBackgroundServiceName);
   const PanelRun run = RunPanel(PanelPath(), {L"-Boot", L"-servicestart"});
   const std::vector<std::wstring> expected = {L"ParamStr(0) = " + PanelPath() + L"\n",
                                               L"ParamStr(1) = -Boot\n",
