@@ -9,6 +9,8 @@ namespace vorma::virtual72xx {
 namespace {
 
 constexpr size_t kScanReportsKept = 256;
+constexpr size_t kJournalLimit = 200000;
+constexpr size_t kJournalTrim = 20000;
 constexpr std::uint8_t kReportPrefix = 0x60;
 
 }  // namespace
@@ -25,6 +27,12 @@ VirtualDevice::VirtualDevice(DeviceNumber number, DeviceIdentity identity)
   encParameters_ = {0x01, 0x00, 0x00, 0x00, 0x80, 0x3E, 0x00, 0x00, 0x14, 0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00};
   voicePayload_.assign(10, 0);
   v71Block_.assign(68, 0);
+}
+
+void VirtualDevice::Note(std::string line) {
+  if (journal_.size() >= kJournalLimit)
+    journal_.erase(journal_.begin(), journal_.begin() + static_cast<std::ptrdiff_t>(kJournalTrim));
+  journal_.push_back(std::move(line));
 }
 
 void VirtualDevice::Unplug() {

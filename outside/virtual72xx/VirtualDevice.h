@@ -49,7 +49,9 @@ public:
   bool HasInterface(InterfaceClass interfaceClass) const;
   void RemoveInterface(InterfaceClass interfaceClass);
 
-  void Note(std::string line) { journal_.push_back(std::move(line)); }
+  // Adds a journal line; past 200000 lines the oldest 20000 go, so a server left running with a
+  // busy panel keeps its memory bounded.
+  void Note(std::string line);
   const std::vector<std::string>& Journal() const { return journal_; }
   void ClearJournal() { journal_.clear(); }
 

@@ -79,6 +79,16 @@ TEST_F(PipeAndToolTest, PipeClientsReachTheHostedBus) {
   EXPECT_EQ(block[134 + 8], 20) << "the ENC parameter record comes back with its level";
 }
 
+TEST_F(PipeAndToolTest, LongRepliesArriveWhole) {
+  const DeviceNumber device = Plug();
+  for (int i = 0; i < 3000; ++i) ASSERT_EQ(client.SetGpioLevel(device, i % 10, i % 2), kOk);
+  std::vector<std::string> direct, overPipe;
+  ASSERT_EQ(client.ReadJournal(device, direct), kOk);
+  ASSERT_EQ(Virtual72xxClient(ConnectPipe(host.PipeName())).ReadJournal(device, overPipe), kOk);
+  EXPECT_EQ(overPipe.size(), 3001u);
+  EXPECT_EQ(overPipe, direct);
+}
+
 TEST_F(PipeAndToolTest, WaitOnOneConnectionDoesNotBlockAnother) {
   Virtual72xxClient waiter(ConnectPipe(host.PipeName()));
   Virtual72xxClient plugger(ConnectPipe(host.PipeName()));
