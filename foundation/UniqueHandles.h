@@ -4,6 +4,11 @@
 
 #include <windows.h>
 #include <wincrypt.h>
+#include <setupapi.h>
+// MinGW's hid.dll headers lack C linkage.
+extern "C" {
+#include <hidsdi.h>
+}
 
 #include <utility>
 
@@ -96,6 +101,27 @@ struct WindowTraits {
   static void Close(Handle h) { DestroyWindow(h); }
 };
 
+struct DevInfoListTraits {
+  using Handle = HDEVINFO;
+  static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+  static bool IsValid(Handle h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }
+  static void Close(Handle h) { SetupDiDestroyDeviceInfoList(h); }
+};
+
+struct DevNotifyTraits {
+  using Handle = HDEVNOTIFY;
+  static Handle Invalid() { return nullptr; }
+  static bool IsValid(Handle h) { return h != nullptr; }
+  static void Close(Handle h) { UnregisterDeviceNotification(h); }
+};
+
+struct HidPreparsedDataTraits {
+  using Handle = PHIDP_PREPARSED_DATA;
+  static Handle Invalid() { return nullptr; }
+  static bool IsValid(Handle h) { return h != nullptr; }
+  static void Close(Handle h) { HidD_FreePreparsedData(h); }
+};
+
 using UniqueHandle = UniqueResource<KernelHandleTraits>;
 using UniqueRegKey = UniqueResource<RegKeyTraits>;
 using UniqueModule = UniqueResource<ModuleTraits>;
@@ -103,5 +129,8 @@ using UniqueServiceHandle = UniqueResource<ServiceHandleTraits>;
 using UniqueCryptProvider = UniqueResource<CryptProviderTraits>;
 using UniqueCryptKey = UniqueResource<CryptKeyTraits>;
 using UniqueWindow = UniqueResource<WindowTraits>;  // destroy on the thread that created the window
+using UniqueDevInfoList = UniqueResource<DevInfoListTraits>;  // links setupapi
+using UniqueDevNotify = UniqueResource<DevNotifyTraits>;
+using UniqueHidPreparsedData = UniqueResource<HidPreparsedDataTraits>;  // links hid
 
 }  // namespace vorma
