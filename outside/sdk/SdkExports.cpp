@@ -192,6 +192,8 @@ int WINAPI DLLQZ_ScanButton_ById(WORD vendorId, WORD productId, SdkScanCallback 
     vorma::sdk::StopButtonScan();
     return target.client.SdkScanButton(target.device, vendorId, productId, callback != nullptr, 0, deviceIndex);
   }
+  // A running scan ends first, so that it cannot deliver the new scan's first report as well.
+  vorma::sdk::StopButtonScan();
   vorma::sdk::ScanRequest request;
   request.device = target.device;
   request.vendorId = vendorId;
