@@ -16,7 +16,8 @@ std::wstring Lowered(std::wstring text) {
 }  // namespace
 
 LaunchRole ScanCommandLine(const std::vector<std::wstring>& arguments) {
-  for (size_t i = 0; i < arguments.size(); ++i) DebugPrint(L"ParamStr(%d) = %s\n", static_cast<int>(i), arguments[i].c_str());
+  for (size_t i = 0; i < arguments.size(); ++i)
+    DebugPrint(L"ParamStr(%d) = %s\n", static_cast<int>(i), arguments[i].c_str());
 
   for (size_t j = 1; j < arguments.size(); ++j) {
     const std::wstring argument = Lowered(arguments[j]);

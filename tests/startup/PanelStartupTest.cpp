@@ -118,7 +118,8 @@ const RequestCase kRequestCases[] = {
     {"Boot", {L"-boot"}, "control 196", L"===== Service Control Execution -boot =====\n"},
     {"BootInCapitalsBeforeServiceStart", {L"-BOOT", L"-servicestart"}, "control 196",
      L"===== Service Control Execution -boot =====\n"},
-    {"UnknownAndEmptyArguments", {L"", L"-start"}, "control 193", L"===== Service Control Execution no service =====\n"},
+    {"UnknownAndEmptyArguments", {L"", L"-start"}, "control 193",
+     L"===== Service Control Execution no service =====\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, PanelRequestToService, testing::ValuesIn(kRequestCases),

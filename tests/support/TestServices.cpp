@@ -20,7 +20,9 @@ bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& condition) {
   }
 }
 
-UniqueServiceHandle OpenManager() { return UniqueServiceHandle(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS)); }
+UniqueServiceHandle OpenManager() {
+  return UniqueServiceHandle(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+}
 
 // The service's state (0 when the query fails) and the id of its process.
 DWORD QueryState(SC_HANDLE service, DWORD* processId = nullptr) {

@@ -20,10 +20,11 @@ void WriteOut(HANDLE output, std::wstring_view text) {
     WriteConsoleW(output, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     return;
   }
-  const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  const int units = static_cast<int>(text.size());
+  const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), units, nullptr, 0, nullptr, nullptr);
   if (length <= 0) return;
   std::string bytes(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), units, bytes.data(), length, nullptr, nullptr);
   WriteFile(output, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
@@ -52,7 +53,8 @@ int wmain(int argc, wchar_t** argv) {
       vorma::BuildCommandLine(arguments), [output](std::wstring_view text) { PrintDebugString(output, text); },
       exitCode);
   if (result == vorma::kDebugCaptureStartFailed) {
-    WriteOut(errors, L"VormaDebugView: cannot start " + arguments[0] + L" (error " + std::to_wstring(GetLastError()) + L")\n");
+    const DWORD error = GetLastError();
+    WriteOut(errors, L"VormaDebugView: cannot start " + arguments[0] + L" (error " + std::to_wstring(error) + L")\n");
     return kCannotStartExitCode;
   }
   if (result != vorma::kDebugCaptureDone) {
