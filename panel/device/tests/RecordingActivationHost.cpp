@@ -1,0 +1,135 @@
+#include "panel/device/tests/RecordingActivationHost.h"
+
+#include "panel/device/DeviceIdentifiers.h"
+
+#include <gtest/gtest.h>
+
+namespace vorma::test {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"VormaDeviceActivationTestWindow";
+constexpr UINT_PTR kTimer1Id = 1;
+
+const char* LabelName(DeviceLabelKind kind) {
+  switch (kind) {
+    case DeviceLabelKind::Active: return "Active";
+    case DeviceLabelKind::DriverMissing: return "DriverMissing";
+    case DeviceLabelKind::NoDevice: return "NoDevice";
+  }
+  return "?";
+}
+
+}  // namespace
+
+RecordingActivationHost::RecordingActivationHost(virtual72xx::Virtual72xxClient client) : client_(std::move(client)) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = &WindowProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = kWindowClass;
+  RegisterClassW(&windowClass);  // fails harmlessly when an earlier test registered it
+  window_.reset(CreateWindowExW(0, kWindowClass, L"device activation", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr));
+  EXPECT_TRUE(window_);
+  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+RecordingActivationHost::~RecordingActivationHost() {
+  if (window_) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+}
+
+LRESULT CALLBACK RecordingActivationHost::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* host = reinterpret_cast<RecordingActivationHost*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (host && host->activation_) {
+    if (message == WM_DEVICECHANGE) {
+      ++host->deviceChanges_;
+      host->activation_->OnDeviceChange(wParam, lParam);
+    } else if (message == WM_TIMER && wParam == kTimer1Id) {
+      host->activation_->Timer1Timer();
+      return 0;
+    }
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+std::vector<std::string> RecordingActivationHost::TakeLog() {
+  TakeJournal();
+  return std::exchange(log_, {});
+}
+
+void RecordingActivationHost::TakeJournal() {
+  if (followed_ == 0) return;
+  std::vector<std::string> lines;
+  client_.ReadJournal(followed_, lines, true);
+  // Only what the device was asked to do; opening, closing and length queries are left out.
+  for (const std::string& line : lines)
+    if (line.starts_with("sdk ") || line.starts_with("hid.out") || line.starts_with("hid.in") ||
+        line.starts_with("filter.ioctl"))
+      log_.push_back("  " + line);
+}
+
+void RecordingActivationHost::Record(const std::string& operation) {
+  TakeJournal();
+  log_.push_back(operation);
+}
+
+void RecordingActivationHost::SetDeviceLabel(DeviceLabelKind kind) {
+  label = kind;
+  Record(std::string("SetDeviceLabel ") + LabelName(kind));
+}
+
+void RecordingActivationHost::SetDeviceIndicators(bool active) {
+  indicators = active;
+  Record(std::string("SetDeviceIndicators ") + (active ? "1" : "0"));
+}
+
+void RecordingActivationHost::ProcessPendingMessages() {
+  Record("ProcessPendingMessages");
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+void RecordingActivationHost::StartTimer1() {
+  Record("StartTimer1");
+  EXPECT_NE(SetTimer(window_.get(), kTimer1Id, kDevicePollIntervalMs, nullptr), 0u);
+  timer1Running_ = true;
+}
+
+void RecordingActivationHost::StopTimer1() {
+  Record("StopTimer1");
+  if (timer1Running_) {
+    EXPECT_TRUE(KillTimer(window_.get(), kTimer1Id));
+  }
+  timer1Running_ = false;
+}
+
+bool RecordingActivationHost::LookUpAudioEndpoint() {
+  Record("LookUpAudioEndpoint");
+  endpointHeld_ = settings.endpointFound;
+  return settings.endpointFound;
+}
+
+void RecordingActivationHost::ReleaseAudioEndpoint() {
+  if (!endpointHeld_) return;
+  Record("ReleaseAudioEndpoint");
+  endpointHeld_ = false;
+}
+
+int RecordingActivationHost::SetEncGpioMode() {
+  Record("SetEncGpioMode");
+  return settings.setEncGpioMode;
+}
+
+void RecordingActivationHost::Set3DEnable(int enable) {
+  enable3D_ = enable;
+  Record("Set3DEnable " + std::to_string(enable));
+}
+
+int RecordingActivationHost::SendVirtual7ch1(int enable) {
+  Record("SendVirtual7ch1 " + std::to_string(enable));
+  return 0;
+}
+
+}  // namespace vorma::test
