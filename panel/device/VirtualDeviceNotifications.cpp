@@ -6,6 +6,7 @@
 
 #include <dbt.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstddef>
 #include <cstring>
