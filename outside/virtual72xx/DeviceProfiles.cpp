@@ -41,7 +41,7 @@ const std::vector<KindRow>& KindTable() {
         {L"USB\\VID_%04X&PID_%04X&MI_00"},
         {L"HID\\VID_%04X&PID_%04X&MI_03", L"HID_DEVICE"}},
        1, true, true, L"&mi_03", 65, 65},
-      // ... and one "&" part more: 43 characters.
+      // ... and one "&" part more: 42 characters.
       {"long-id", kVendor72xx, kDefaultProduct72xx, true,
        {{L"USB\\VID_%04X&PID_%04X&REV_0100", L"USB\\VID_%04X&PID_%04X"},
         {L"USB\\VID_%04X&PID_%04X&REV_0100&MI_00&COL01", L"USB\\VID_%04X&PID_%04X&MI_00"},

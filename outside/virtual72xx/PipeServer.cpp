@@ -39,11 +39,20 @@ IoOutcome Finish(HANDLE pipe, OVERLAPPED& overlapped, BOOL started, HANDLE stopE
   return ok || error == ERROR_MORE_DATA ? IoOutcome::Done : IoOutcome::Failed;
 }
 
+// True when a server already listens on the name (its instances answer or are all busy).
+bool PipeNameInUse(const std::wstring& name) {
+  UniqueHandle probe(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  return probe || GetLastError() == ERROR_PIPE_BUSY;
+}
+
 }  // namespace
 
 unsigned long PipeServer::Start(const std::wstring& pipeName) {
   Stop();
   pipeName_ = pipeName;
+  // FILE_FLAG_FIRST_PIPE_INSTANCE refuses a second server on Windows but not under Wine, where
+  // two servers would split the clients between two buses; so look for a server first.
+  if (PipeNameInUse(pipeName_)) return ERROR_ALREADY_EXISTS;
   UniqueHandle first = CreateInstance(pipeName_, true);
   if (!first) {
     DWORD error = GetLastError();

@@ -24,8 +24,8 @@ public:
   PipeServer(const PipeServer&) = delete;
   PipeServer& operator=(const PipeServer&) = delete;
 
-  // Creates the first pipe instance (failing when another server already owns the name) and
-  // starts the listener. kOk or the Win32 error.
+  // Creates the first pipe instance and starts the listener. kOk, ERROR_ALREADY_EXISTS when
+  // another server owns the name, or the Win32 error of creating the pipe.
   unsigned long Start(const std::wstring& pipeName);
   // Ends the listener and every connection and joins their threads. Waits in progress are ended
   // by the bus (VirtualBus::Shutdown), not here.

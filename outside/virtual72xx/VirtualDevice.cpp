@@ -140,8 +140,8 @@ unsigned long VirtualDevice::HidGetInputReport(std::vector<std::uint8_t>& report
 }
 
 std::string VirtualDevice::DecodeOutputReport(const std::vector<std::uint8_t>& report) {
-  // A device whose reports are shorter than a command (the length-4 fault) cannot decode any.
   if (!identity_.is72xx) return "ignored";
+  // A device whose reports are shorter than a command (the length-4 fault) cannot decode any.
   if (report.size() < 5) return "ignored: too short for a command";
   if (report[0] != 0) return Printf("ignored: report ID %u", report[0]);
   if (report[1] == 0 && report[2] == 0 && report[3] == 0 && report[4] == 0) {

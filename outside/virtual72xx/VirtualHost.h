@@ -38,6 +38,7 @@ public:
   void Stop();
 
   VirtualBus& Bus();
+  // An in-process client; it and its copies must not outlive the host.
   Virtual72xxClient Client();
   const std::wstring& PipeName() const;
 

@@ -148,7 +148,7 @@ int Serve(const Arguments& a) {
   VirtualHost host(DefaultPipeName());
   if (unsigned long error = host.Start(false); error != kOk) {
     Error("cannot serve " + protocol::Utf8FromWide(host.PipeName()) + ": error " + std::to_string(error) +
-          (error == ERROR_ACCESS_DENIED ? " (is another server running?)" : ""));
+          (error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED ? " (another server is running)" : ""));
     return kExitServeFailed;
   }
   Virtual72xxClient client = host.Client();
@@ -213,7 +213,10 @@ int Run(const std::vector<std::string>& args) {
   if (a.positional.empty()) return Usage();
   const std::vector<std::string>& p = a.positional;
   const std::string& command = p[0];
-  if (command == "help" || command == "/?") return Usage();
+  if (command == "help" || command == "/?") {
+    Usage();
+    return kExitOk;
+  }
   if (command == "serve") return p.size() == 1 ? Serve(a) : Usage("serve takes only options");
 
   Virtual72xxClient client = Virtual72xxClient::FromEnvironment();

@@ -121,6 +121,14 @@ TEST_F(PipeAndToolTest, StopEndsWaitsOfPipeClients) {
   EXPECT_EQ(waiter.Plug({}, device), kErrorTransport) << "the server is gone";
 }
 
+TEST_F(PipeAndToolTest, SecondServerOnTheSameNameIsRefused) {
+  VirtualHost second(host.PipeName());
+  EXPECT_EQ(second.Start(false), static_cast<unsigned long>(ERROR_ALREADY_EXISTS));
+  Virtual72xxClient overPipe(ConnectPipe(host.PipeName()));
+  std::vector<DeviceSummary> devices;
+  EXPECT_EQ(overPipe.ListDevices(devices), kOk) << "the first server still answers";
+}
+
 TEST_F(PipeAndToolTest, NoServerMeansTransportFailure) {
   Virtual72xxClient nobody(ConnectPipe(L"\\\\.\\pipe\\vorma-virtual72xx-nobody-listens"));
   std::vector<DeviceSummary> devices;
