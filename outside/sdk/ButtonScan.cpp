@@ -28,14 +28,27 @@ struct ScanJob {
   HMODULE module;          // the thread's own reference on this library
 };
 
-struct Scanner {
-  std::mutex mutex;
+// The scan thread as its starter holds it.
+struct RunningScan {
   UniqueHandle thread;
   DWORD threadId = 0;
   UniqueHandle stopEvent;
 };
+
+struct Scanner {
+  std::mutex mutex;
+  RunningScan running;
+};
 // Nothing here waits at destruction: by then the thread has either ended or been ended by the system.
 Scanner g_scanner;
+
+// Asks the scan to end and waits until its thread has ended.
+void EndScan(RunningScan scan) {
+  if (!scan.thread) return;
+  SetEvent(scan.stopEvent.get());
+  // The callback stopping its own scan cannot wait for itself: its thread ends once it returns.
+  if (scan.threadId != GetCurrentThreadId()) WaitForSingleObject(scan.thread.get(), INFINITE);
+}
 
 bool StopRequested(const UniqueHandle& stopEvent, DWORD waitMs = 0) {
   return WaitForSingleObject(stopEvent.get(), waitMs) == WAIT_OBJECT_0;
@@ -88,41 +101,37 @@ HMODULE ReferenceOwnModule() {
 
 bool StartButtonScan(const Virtual72xxClient& client, const ScanRequest& request) {
   StopButtonScan();
-  std::lock_guard lock(g_scanner.mutex);
-  UniqueHandle stopEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-  if (!stopEvent) return false;
-  UniqueHandle threadStopEvent = DuplicateOwnHandle(stopEvent.get());
+  RunningScan scan;
+  scan.stopEvent.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  if (!scan.stopEvent) return false;
+  UniqueHandle threadStopEvent = DuplicateOwnHandle(scan.stopEvent.get());
   if (!threadStopEvent) return false;
   HMODULE module = ReferenceOwnModule();
   if (!module) return false;
   auto job = std::make_unique<ScanJob>(ScanJob{client, request, std::move(threadStopEvent), module});
-  DWORD threadId = 0;
-  UniqueHandle thread(CreateThread(nullptr, 0, ScanThread, job.get(), 0, &threadId));
-  if (!thread) {
+  scan.thread.reset(CreateThread(nullptr, 0, ScanThread, job.get(), 0, &scan.threadId));
+  if (!scan.thread) {
     FreeLibrary(module);
     return false;
   }
   job.release();  // the thread owns it now
-  g_scanner.thread = std::move(thread);
-  g_scanner.threadId = threadId;
-  g_scanner.stopEvent = std::move(stopEvent);
+  RunningScan replaced;
+  {
+    std::lock_guard lock(g_scanner.mutex);
+    replaced = std::exchange(g_scanner.running, std::move(scan));
+  }
+  // Another thread of the caller's may have started a scan meanwhile; only one may run.
+  EndScan(std::move(replaced));
   return true;
 }
 
 void StopButtonScan() {
-  UniqueHandle thread;
-  UniqueHandle stopEvent;
-  DWORD threadId = 0;
+  RunningScan scan;
   {
     std::lock_guard lock(g_scanner.mutex);
-    thread = std::move(g_scanner.thread);
-    stopEvent = std::move(g_scanner.stopEvent);
-    threadId = std::exchange(g_scanner.threadId, 0);
+    scan = std::exchange(g_scanner.running, RunningScan{});
   }
-  if (!thread) return;
-  SetEvent(stopEvent.get());
-  // The callback stopping its own scan cannot wait for itself: its thread ends once it returns.
-  if (threadId != GetCurrentThreadId()) WaitForSingleObject(thread.get(), INFINITE);
+  EndScan(std::move(scan));
 }
 
 }  // namespace vorma::sdk
