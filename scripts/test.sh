@@ -15,8 +15,9 @@ done
 
 echo "=== Testing x86_64 under Wine ==="
 export WINEPREFIX="$PWD/build/x86_64/wineprefix"
-rm -rf "$WINEPREFIX"
 source scripts/wine-session.sh
+wine_session_kill_leftovers
+rm -rf "$WINEPREFIX"
 wine_session_start
 trap wine_session_stop EXIT
 ctest --test-dir build/x86_64 --output-on-failure -j "$jobs"

@@ -29,6 +29,18 @@ wine_session_start() {
   "$WINESERVER" -p
 }
 
+# Ends wineservers still serving this prefix from an interrupted run; `wineserver -k` cannot find
+# them once the prefix folder was removed and made again.
+wine_session_kill_leftovers() {
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  local pid
+  for pid in $(pgrep -x wineserver64; pgrep -x wineserver); do
+    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+      kill "$pid" 2>/dev/null || true
+    fi
+  done
+}
+
 wine_session_stop() {
   "$WINESERVER" -k >/dev/null 2>&1 || true
   [ -n "${VORMA_XVFB_PID:-}" ] && kill "$VORMA_XVFB_PID" 2>/dev/null || true
