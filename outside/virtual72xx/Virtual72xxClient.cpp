@@ -73,6 +73,50 @@ int Virtual72xxClient::SdkCall(const std::string& request, std::vector<std::stri
   return result;
 }
 
+template <typename T>
+unsigned long Virtual72xxClient::CallForNumber(const std::string& request, T& out, T lowest) {
+  std::vector<std::string> fields;
+  if (unsigned long error = Call(request, fields); error != kOk) return error;
+  FieldReader reader(fields);
+  const T value = reader.Number<T>(lowest);
+  if (!reader.ok()) return kErrorBadReply;
+  out = value;
+  return kOk;
+}
+
+unsigned long Virtual72xxClient::CallForBytes(const std::string& request, std::vector<std::uint8_t>& out) {
+  std::vector<std::string> fields;
+  if (unsigned long error = Call(request, fields); error != kOk) return error;
+  FieldReader reader(fields);
+  std::vector<std::uint8_t> bytes = reader.Bytes();
+  if (!reader.ok()) return kErrorBadReply;
+  out = std::move(bytes);
+  return kOk;
+}
+
+template <typename T>
+int Virtual72xxClient::SdkCallForNumber(const std::string& request, T& out) {
+  std::vector<std::string> fields;
+  const int result = SdkCall(request, fields);
+  if (result != kSdkOk) return result;
+  FieldReader reader(fields);
+  const T value = reader.Number<T>();
+  if (!reader.ok()) return kSdkTransportFailed;
+  out = value;
+  return result;
+}
+
+int Virtual72xxClient::SdkCallForBytes(const std::string& request, std::vector<std::uint8_t>& out) {
+  std::vector<std::string> fields;
+  const int result = SdkCall(request, fields);
+  if (result != kSdkOk) return result;
+  FieldReader reader(fields);
+  std::vector<std::uint8_t> bytes = reader.Bytes();
+  if (!reader.ok()) return kSdkTransportFailed;
+  out = std::move(bytes);
+  return result;
+}
+
 // --- enumeration ---
 
 unsigned long Virtual72xxClient::ListDevices(std::vector<DeviceSummary>& devices) {
@@ -131,25 +175,13 @@ unsigned long Virtual72xxClient::ListInterfaces(InterfaceClass interfaceClass,
 }
 
 unsigned long Virtual72xxClient::FindDevice(std::uint16_t vendorId, std::uint16_t productId, DeviceNumber& device) {
-  std::vector<std::string> fields;
-  if (unsigned long error = Call(Line("find", vendorId, productId), fields); error != kOk) return error;
-  FieldReader reader(fields);
-  DeviceNumber found = reader.Number<int>();
-  if (!reader.ok()) return kErrorBadReply;
-  device = found;
-  return kOk;
+  return CallForNumber(Line("find", vendorId, productId), device);
 }
 
 // --- HID ---
 
 unsigned long Virtual72xxClient::HidOpen(const std::wstring& path, VirtualHandle& handle) {
-  std::vector<std::string> fields;
-  if (unsigned long error = Call(Line("hid.open", path), fields); error != kOk) return error;
-  FieldReader reader(fields);
-  VirtualHandle opened = reader.Number<VirtualHandle>(1);
-  if (!reader.ok()) return kErrorBadReply;
-  handle = opened;
-  return kOk;
+  return CallForNumber(Line("hid.open", path), handle, VirtualHandle{1});
 }
 
 unsigned long Virtual72xxClient::HidGetAttributes(VirtualHandle handle, HidAttributes& attributes) {
@@ -184,25 +216,13 @@ unsigned long Virtual72xxClient::HidSetOutputReport(VirtualHandle handle, const 
 }
 
 unsigned long Virtual72xxClient::HidGetInputReport(VirtualHandle handle, std::vector<std::uint8_t>& report) {
-  std::vector<std::string> fields;
-  if (unsigned long error = Call(Line("hid.get", handle, report), fields); error != kOk) return error;
-  FieldReader reader(fields);
-  std::vector<std::uint8_t> out = reader.Bytes();
-  if (!reader.ok()) return kErrorBadReply;
-  report = std::move(out);
-  return kOk;
+  return CallForBytes(Line("hid.get", handle, report), report);
 }
 
 // --- filter control device ---
 
 unsigned long Virtual72xxClient::FilterOpen(const std::wstring& controlName, VirtualHandle& handle) {
-  std::vector<std::string> fields;
-  if (unsigned long error = Call(Line("filter.open", controlName), fields); error != kOk) return error;
-  FieldReader reader(fields);
-  VirtualHandle opened = reader.Number<VirtualHandle>(1);
-  if (!reader.ok()) return kErrorBadReply;
-  handle = opened;
-  return kOk;
+  return CallForNumber(Line("filter.open", controlName), handle, VirtualHandle{1});
 }
 
 unsigned long Virtual72xxClient::FilterIoControl(VirtualHandle handle, std::uint32_t code,
@@ -227,13 +247,7 @@ unsigned long Virtual72xxClient::Close(VirtualHandle handle) {
 // --- events ---
 
 unsigned long Virtual72xxClient::LatestEventSequence(std::uint64_t& sequence) {
-  std::vector<std::string> fields;
-  if (unsigned long error = Call(Line("events.latest"), fields); error != kOk) return error;
-  FieldReader reader(fields);
-  std::uint64_t latest = reader.Number<std::uint64_t>();
-  if (!reader.ok()) return kErrorBadReply;
-  sequence = latest;
-  return kOk;
+  return CallForNumber(Line("events.latest"), sequence);
 }
 
 unsigned long Virtual72xxClient::WaitDeviceEvent(std::uint64_t afterSequence, unsigned long timeoutMs,
@@ -259,25 +273,11 @@ unsigned long Virtual72xxClient::WaitDeviceEvent(std::uint64_t afterSequence, un
 // --- SDK level ---
 
 int Virtual72xxClient::SdkSetActiveDevice(std::uint16_t vendorId, std::uint16_t productId, DeviceNumber& device) {
-  std::vector<std::string> fields;
-  int result = SdkCall(Line("sdk.setactive", vendorId, productId), fields);
-  if (result != kSdkOk) return result;
-  FieldReader reader(fields);
-  DeviceNumber found = reader.Number<int>();
-  if (!reader.ok()) return kSdkTransportFailed;
-  device = found;
-  return result;
+  return SdkCallForNumber(Line("sdk.setactive", vendorId, productId), device);
 }
 
 int Virtual72xxClient::SdkAudioCommand(DeviceNumber device, std::vector<std::uint8_t>& block) {
-  std::vector<std::string> fields;
-  int result = SdkCall(Line("sdk.audio", device, block), fields);
-  if (result != kSdkOk) return result;
-  FieldReader reader(fields);
-  std::vector<std::uint8_t> reply = reader.Bytes();
-  if (!reader.ok()) return kSdkTransportFailed;
-  block = std::move(reply);
-  return result;
+  return SdkCallForBytes(Line("sdk.audio", device, block), block);
 }
 
 int Virtual72xxClient::SdkSetVirtual7ch1OnOff(DeviceNumber device, std::uint32_t enable) {
@@ -306,14 +306,7 @@ int Virtual72xxClient::SdkConfigEq(DeviceNumber device, std::uint8_t deviceIndex
 }
 
 int Virtual72xxClient::SdkIsEqEnable(DeviceNumber device, std::uint32_t& enable, std::uint8_t deviceIndex) {
-  std::vector<std::string> fields;
-  int result = SdkCall(Line("sdk.eq.query", device, deviceIndex), fields);
-  if (result != kSdkOk) return result;
-  FieldReader reader(fields);
-  std::uint32_t value = reader.Number<std::uint32_t>();
-  if (!reader.ok()) return kSdkTransportFailed;
-  enable = value;
-  return result;
+  return SdkCallForNumber(Line("sdk.eq.query", device, deviceIndex), enable);
 }
 
 int Virtual72xxClient::SdkSetEqOnOff(DeviceNumber device, std::uint32_t enable, std::uint8_t deviceIndex) {
@@ -327,14 +320,7 @@ int Virtual72xxClient::SdkConfig3D(DeviceNumber device, std::uint8_t deviceIndex
 }
 
 int Virtual72xxClient::SdkIs3DEnable(DeviceNumber device, std::uint32_t& enable, std::uint8_t deviceIndex) {
-  std::vector<std::string> fields;
-  int result = SdkCall(Line("sdk.3d.query", device, deviceIndex), fields);
-  if (result != kSdkOk) return result;
-  FieldReader reader(fields);
-  std::uint32_t value = reader.Number<std::uint32_t>();
-  if (!reader.ok()) return kSdkTransportFailed;
-  enable = value;
-  return result;
+  return SdkCallForNumber(Line("sdk.3d.query", device, deviceIndex), enable);
 }
 
 int Virtual72xxClient::SdkSet3DOnOff(DeviceNumber device, std::uint32_t enable, std::uint8_t deviceIndex) {
@@ -345,14 +331,7 @@ int Virtual72xxClient::SdkSet3DOnOff(DeviceNumber device, std::uint32_t enable, 
 int Virtual72xxClient::SdkReadI2c(DeviceNumber device, std::uint8_t deviceAddress, std::uint8_t byteAddress,
                                   std::uint32_t length, std::uint32_t timeout, std::uint8_t deviceIndex,
                                   std::vector<std::uint8_t>& data) {
-  std::vector<std::string> fields;
-  int result = SdkCall(Line("sdk.i2c.read", device, deviceAddress, byteAddress, length, timeout, deviceIndex), fields);
-  if (result != kSdkOk) return result;
-  FieldReader reader(fields);
-  std::vector<std::uint8_t> bytes = reader.Bytes();
-  if (!reader.ok()) return kSdkTransportFailed;
-  data = std::move(bytes);
-  return result;
+  return SdkCallForBytes(Line("sdk.i2c.read", device, deviceAddress, byteAddress, length, timeout, deviceIndex), data);
 }
 
 int Virtual72xxClient::SdkWriteI2c(DeviceNumber device, std::uint8_t deviceAddress, std::uint8_t byteAddress,
@@ -370,14 +349,7 @@ int Virtual72xxClient::SdkWriteRegister(DeviceNumber device, std::uint16_t addre
 
 int Virtual72xxClient::SdkReadRegister(DeviceNumber device, std::uint16_t address, std::uint8_t& value,
                                        std::uint8_t deviceIndex) {
-  std::vector<std::string> fields;
-  int result = SdkCall(Line("sdk.reg.read", device, address, deviceIndex), fields);
-  if (result != kSdkOk) return result;
-  FieldReader reader(fields);
-  std::uint8_t read = reader.Number<std::uint8_t>();
-  if (!reader.ok()) return kSdkTransportFailed;
-  value = read;
-  return result;
+  return SdkCallForNumber(Line("sdk.reg.read", device, address, deviceIndex), value);
 }
 
 int Virtual72xxClient::SdkScanButton(DeviceNumber device, std::uint16_t vendorId, std::uint16_t productId,
@@ -400,14 +372,7 @@ int Virtual72xxClient::SdkSetGpioModeEx(DeviceNumber device, std::uint8_t gpio, 
 
 int Virtual72xxClient::SdkGetGpioEx(DeviceNumber device, std::uint8_t gpio, std::uint8_t& level,
                                     std::uint8_t deviceIndex) {
-  std::vector<std::string> fields;
-  int result = SdkCall(Line("sdk.gpio.get", device, gpio, deviceIndex), fields);
-  if (result != kSdkOk) return result;
-  FieldReader reader(fields);
-  std::uint8_t read = reader.Number<std::uint8_t>();
-  if (!reader.ok()) return kSdkTransportFailed;
-  level = read;
-  return result;
+  return SdkCallForNumber(Line("sdk.gpio.get", device, gpio, deviceIndex), level);
 }
 
 int Virtual72xxClient::SdkRgb(DeviceNumber device, const RgbRequest& r) {
@@ -470,25 +435,13 @@ unsigned long Virtual72xxClient::CaptureSetBoost(DeviceNumber device, bool boost
 
 unsigned long Virtual72xxClient::CaptureRead(DeviceNumber device, std::uint32_t count,
                                              std::vector<std::uint8_t>& samples) {
-  std::vector<std::string> fields;
-  if (unsigned long error = Call(Line("capture.read", device, count), fields); error != kOk) return error;
-  FieldReader reader(fields);
-  std::vector<std::uint8_t> out = reader.Bytes();
-  if (!reader.ok()) return kErrorBadReply;
-  samples = std::move(out);
-  return kOk;
+  return CallForBytes(Line("capture.read", device, count), samples);
 }
 
 // --- tool and test operations ---
 
 unsigned long Virtual72xxClient::Plug(const PlugOptions& options, DeviceNumber& device) {
-  std::vector<std::string> fields;
-  if (unsigned long error = Call(Line("plug", options.kind, options.productId), fields); error != kOk) return error;
-  FieldReader reader(fields);
-  DeviceNumber plugged = reader.Number<int>(1);
-  if (!reader.ok()) return kErrorBadReply;
-  device = plugged;
-  return kOk;
+  return CallForNumber(Line("plug", options.kind, options.productId), device, int{1});
 }
 
 unsigned long Virtual72xxClient::Unplug(DeviceNumber device) {
@@ -528,13 +481,7 @@ unsigned long Virtual72xxClient::WriteEeprom(DeviceNumber device, std::uint32_t 
 }
 
 unsigned long Virtual72xxClient::PeekRegister(DeviceNumber device, std::uint16_t address, std::uint8_t& value) {
-  std::vector<std::string> fields;
-  if (unsigned long error = Call(Line("peek", device, address), fields); error != kOk) return error;
-  FieldReader reader(fields);
-  std::uint8_t read = reader.Number<std::uint8_t>();
-  if (!reader.ok()) return kErrorBadReply;
-  value = read;
-  return kOk;
+  return CallForNumber(Line("peek", device, address), value);
 }
 
 unsigned long Virtual72xxClient::DumpState(DeviceNumber device, std::vector<StateEntry>& state) {

@@ -12,6 +12,7 @@
 #include "outside/virtual72xx/Virtual72xxTypes.h"
 
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -167,6 +168,13 @@ private:
   // Sends the request; on an "ok" reply returns kOk and the reply's fields after "ok".
   unsigned long Call(const std::string& request, std::vector<std::string>& fields);
   int SdkCall(const std::string& request, std::vector<std::string>& fields);
+  // A call whose reply is one number or one byte string, stored in `out` only on success.
+  template <typename T>
+  unsigned long CallForNumber(const std::string& request, T& out, T lowest = std::numeric_limits<T>::min());
+  unsigned long CallForBytes(const std::string& request, std::vector<std::uint8_t>& out);
+  template <typename T>
+  int SdkCallForNumber(const std::string& request, T& out);
+  int SdkCallForBytes(const std::string& request, std::vector<std::uint8_t>& out);
 
   std::shared_ptr<Transport> transport_;
 };
