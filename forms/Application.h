@@ -83,6 +83,7 @@ private:
   Form* mainForm_ = nullptr;
   bool showMainForm_ = true;
   bool terminated_ = false;
+  bool minimized_ = false;
   int exitCode_ = 0;
   MessageHook hook_;
   Win32Dialogs win32Dialogs_;

@@ -32,6 +32,8 @@ public:
   void HandleClicked();
   // Creates the BUTTON window once the form has its window.
   bool CreateWindowOn(HWND parent);
+  // The form's window went away and took the button with it.
+  void WindowDestroyed();
 
 private:
   void BoundsChanged() override;

@@ -136,6 +136,7 @@ private:
   Application& application_;
   FormArgs args_;
   UniqueWindow window_;
+  HWND handle_ = nullptr;  // the window from WM_NCCREATE to WM_NCDESTROY, also while it is destroyed
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<std::unique_ptr<Timer>> timers_;
   UniqueIcon bigIcon_;

@@ -1,0 +1,86 @@
+#include "forms/Image.h"
+
+#include "foundation/DebugOutput.h"
+#include "foundation/UniqueHandles.h"
+
+namespace vorma::forms {
+namespace {
+
+// Decodes the file into a bitmap of our own, so the file is not kept open (GDI+ locks a file it
+// loaded from until the bitmap goes) and drawing needs no format conversion.
+std::unique_ptr<Gdiplus::Bitmap> LoadPictureFile(const std::wstring& path) {
+  Gdiplus::Bitmap file(path.c_str());
+  if (file.GetLastStatus() != Gdiplus::Ok) return nullptr;
+  const UINT width = file.GetWidth();
+  const UINT height = file.GetHeight();
+  if (width == 0 || height == 0) return nullptr;
+  auto copy = std::make_unique<Gdiplus::Bitmap>(static_cast<INT>(width), static_cast<INT>(height),
+                                                PixelFormat32bppPARGB);
+  if (copy->GetLastStatus() != Gdiplus::Ok) return nullptr;
+  Gdiplus::Graphics graphics(copy.get());
+  graphics.SetCompositingMode(Gdiplus::CompositingModeSourceCopy);
+  if (graphics.DrawImage(&file, 0, 0, static_cast<INT>(width), static_cast<INT>(height)) != Gdiplus::Ok) return nullptr;
+  return copy;
+}
+
+}  // namespace
+
+Image::Image(Form& owner, const ImageArgs& args)
+    : Control(owner, ControlKind::Image, args), autoSize_(args.autoSize), stretch_(args.stretch) {
+  if (!args.picture.empty()) LoadPicture(args.picture);
+}
+
+Image::~Image() = default;
+
+bool Image::LoadPicture(const std::wstring& path) {
+  picture_ = LoadPictureFile(path);
+  if (!picture_) {
+    picturePath_.clear();
+    DebugPrint(L"***** LoadPicture %s FAIL! *****\n", path.c_str());
+    Invalidate();
+    return false;
+  }
+  picturePath_ = path;
+  if (autoSize_) SetBounds(Left(), Top(), PictureWidth(), PictureHeight());
+  Invalidate();
+  return true;
+}
+
+void Image::ClearPicture() {
+  picture_.reset();
+  picturePath_.clear();
+  Invalidate();
+}
+
+int Image::PictureWidth() const { return picture_ ? static_cast<int>(picture_->GetWidth()) : 0; }
+int Image::PictureHeight() const { return picture_ ? static_cast<int>(picture_->GetHeight()) : 0; }
+
+void Image::SetAutoSize(bool autoSize) {
+  autoSize_ = autoSize;
+  if (autoSize_ && picture_) SetBounds(Left(), Top(), PictureWidth(), PictureHeight());
+}
+
+void Image::SetStretch(bool stretch) {
+  stretch_ = stretch;
+  Invalidate();
+}
+
+void Image::Paint(HDC dc) const {
+  if (!picture_) return;
+  Gdiplus::Graphics graphics(dc);
+  // Pixel centres on integer coordinates, so an unstretched picture lands exactly on the grid.
+  graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+  if (stretch_) {
+    graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBilinear);
+    // Mirrored edges keep the filter from blending the border pixels with transparent black.
+    Gdiplus::ImageAttributes attributes;
+    attributes.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
+    graphics.DrawImage(picture_.get(), Gdiplus::Rect(Left(), Top(), Width(), Height()), 0, 0, PictureWidth(),
+                       PictureHeight(), Gdiplus::UnitPixel, &attributes);
+  } else {
+    graphics.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
+    graphics.DrawImage(picture_.get(), Left(), Top(), PictureWidth(), PictureHeight());
+  }
+}
+
+}  // namespace vorma::forms
