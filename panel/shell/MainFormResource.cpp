@@ -362,7 +362,8 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
     TagLabel(L"VirtualResetLabel", 48, 4, CaptionOf(kVirtualResetBounds), L"RESET").Click(L"VirtualResetLabelClick"),
     Box(L"BeeCheckBox", 4, {226, 470, 80, 20}, L"Bee", L"BeeCheckBoxClick").Hidden(),
 
-    // Page 6: LED (used when the skin's LEDPageMode is 1).
+    // Page 6: LED (used when the skin's LEDPageMode is 1). The palette lies beneath the dots.
+    Dot(L"ColorPaletteShape", 190, {230, 140, 360, 44}, kWhite).WithShape(ShapeKind::Rectangle).Hidden(),
     Dot(L"Color01Shape", 151, LEDDot(1), 255).MouseDown(kShapeDown),
     Dot(L"Color02Shape", 152, LEDDot(2), 65535).MouseDown(kShapeDown),
     Dot(L"Color03Shape", 153, LEDDot(3), 32768).MouseDown(kShapeDown),
@@ -375,7 +376,6 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
     Dot(L"Color10Shape", 160, LEDDot(10), kWhite).Hidden(),
     Dot(L"ColorBreatheShape", 183, {560, 300, 24, 24}, 255).MouseDown(kShapeDown),
     Dot(L"ColorSingleShape", 184, {560, 250, 24, 24}, 255).MouseDown(kShapeDown),
-    Dot(L"ColorPaletteShape", 190, {230, 140, 360, 44}, kWhite).WithShape(ShapeKind::Rectangle).Hidden(),
     Dot(L"ColorSelectShape", 0, {236, 146, 32, 32}, kWhite).WithShape(ShapeKind::Rectangle).Hidden(),
     Picture(L"ColorLEDOffCheckImage", 6, {240, 210, 20, 20}).WithTag(340).Click(L"ColorLEDOffCheckImageClick"),
     Picture(L"ColorSingleCheckImage", 6, {240, 252, 20, 20}).WithTag(341).Click(L"ColorSingleCheckImageClick"),
