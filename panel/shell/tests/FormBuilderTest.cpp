@@ -1,0 +1,127 @@
+// The form resources turned into framework forms: every drawable control with its Tag and
+// position, the handlers bound by name, the timers, and what the framework cannot draw yet.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "forms/Application.h"
+#include "forms/Form.h"
+#include "panel/shell/FormBuilder.h"
+#include "panel/shell/MainFormResource.h"
+#include "panel/shell/OtherFormsResource.h"
+
+namespace vorma::shell {
+namespace {
+
+using namespace std::literals;
+
+// Supplies a handler for every name except those it is told to lack, and counts the calls.
+class RecordingEvents final : public FormEventSource {
+public:
+  std::set<std::wstring, std::less<>> lacking;
+  std::map<std::wstring, int, std::less<>> calls;
+  std::map<std::wstring, int, std::less<>> lastTag;
+
+  forms::MouseHandler MouseHandlerNamed(std::wstring_view name) override {
+    if (lacking.contains(name)) return {};
+    return [this, key = std::wstring(name)](forms::Control& sender, const forms::MouseEventArgs&) { Record(key, sender); };
+  }
+  forms::NotifyHandler NotifyHandlerNamed(std::wstring_view name) override {
+    if (lacking.contains(name)) return {};
+    return [this, key = std::wstring(name)](forms::Control& sender) { Record(key, sender); };
+  }
+  std::function<void(forms::Timer&)> TimerHandlerNamed(std::wstring_view name) override {
+    if (lacking.contains(name)) return {};
+    return [this, key = std::wstring(name)](forms::Timer&) { ++calls[key]; };
+  }
+
+private:
+  void Record(const std::wstring& key, forms::Control& sender) {
+    ++calls[key];
+    lastTag[key] = sender.Tag();
+  }
+};
+
+class FormBuilderTest : public ::testing::Test {
+protected:
+  void SetUp() override { ASSERT_TRUE(application_.Initialize()); }
+  forms::Application application_{GetModuleHandleW(nullptr)};
+};
+
+TEST_F(FormBuilderTest, MainWindowGetsEveryControlWithItsTagAndHandlers) {
+  const FormDescriptor& resource = MainFormResource();
+  forms::Form form(application_, FormArgsFor(resource));
+  RecordingEvents events;
+  const FormBuildReport report = AddResourceToForm(resource, form, events);
+
+  // The language list is the one control of the window the framework has no kind for.
+  EXPECT_EQ(report.skippedControls, (std::vector{L"ListBoxLanguageMap"sv}));
+  EXPECT_TRUE(report.unboundHandlers.empty());
+  ASSERT_EQ(form.Controls().size(), resource.controls.size() - 1);
+  EXPECT_EQ(form.ClientWidth(), 819);
+  EXPECT_EQ(form.ClientHeight(), 513);
+  EXPECT_EQ(form.Caption(), L"Vormapanel");
+
+  forms::Control* slider = form.FindControlByTag(forms::ControlKind::Image, 29);
+  ASSERT_NE(slider, nullptr);
+  EXPECT_EQ(slider->Name(), L"EQ60HzSliderImage");
+  EXPECT_EQ(slider->Left(), 314);
+  EXPECT_EQ(slider->Top(), 260);
+  forms::Control* led = form.FindControlByTag(forms::ControlKind::Shape, 157);
+  ASSERT_NE(led, nullptr);
+  EXPECT_EQ(led->Name(), L"Color07Shape");
+
+  forms::Control* close = form.FindControlByName(L"CloseImage");
+  ASSERT_NE(close, nullptr);
+  ASSERT_TRUE(close->OnMouseDown && close->OnClick);
+  close->OnMouseDown(*close, {});
+  close->OnClick(*close);
+  EXPECT_EQ(events.calls[L"OnImageMouseDown"], 1);
+  EXPECT_EQ(events.calls[L"CloseImageClick"], 1);
+  forms::Control* preset = form.FindControlByName(L"EQS3Label");
+  ASSERT_NE(preset, nullptr);
+  preset->OnMouseUp(*preset, {});
+  EXPECT_EQ(events.lastTag[L"OnLabelMouseUp"], 11);
+
+  ASSERT_NE(form.FindTimer(L"Timer1"), nullptr);
+  EXPECT_EQ(form.FindTimer(L"Timer1")->Interval(), 2000u);
+  EXPECT_FALSE(form.FindTimer(L"Timer1")->Enabled());
+  EXPECT_TRUE(form.FindTimer(L"Timer")->Enabled());
+}
+
+TEST_F(FormBuilderTest, HandlersTheWindowLacksStayUnboundAndAreReported) {
+  forms::Form form(application_, FormArgsFor(MainFormResource()));
+  RecordingEvents events;
+  events.lacking = {L"OnShapeMouseDown", L"BeeTimerTimer"};
+  const FormBuildReport report = AddResourceToForm(MainFormResource(), form, events);
+
+  std::map<std::wstring_view, int> unbound;
+  for (std::wstring_view name : report.unboundHandlers) ++unbound[name];
+  // Seven colour dots and the breathe and single-colour dots, and one timer.
+  EXPECT_EQ(unbound, (std::map<std::wstring_view, int>{{L"OnShapeMouseDown", 9}, {L"BeeTimerTimer", 1}}));
+  forms::Control* dot = form.FindControlByName(L"Color01Shape");
+  ASSERT_NE(dot, nullptr);
+  EXPECT_FALSE(dot->OnMouseDown);
+}
+
+TEST_F(FormBuilderTest, DialogControlsInGroupBoxesArePlacedOnTheForm) {
+  forms::Form form(application_, FormArgsFor(LEDColorFormResource()));
+  RecordingEvents events;
+  const FormBuildReport report = AddResourceToForm(LEDColorFormResource(), form, events);
+
+  EXPECT_EQ(report.skippedControls, (std::vector{L"GroupBoxColorSetting"sv, L"ButtonOK"sv, L"ButtonCancel"sv}));
+  EXPECT_FALSE(form.FindControlByName(L"ButtonOK"));
+  forms::Control* last = form.FindControlByTag(forms::ControlKind::Shape, 48);
+  ASSERT_NE(last, nullptr);
+  // Group box at (8, 8); swatch 48 is the eighth of the sixth row.
+  EXPECT_EQ(last->Left(), 8 + 16 + 7 * 26);
+  EXPECT_EQ(last->Top(), 8 + 29 + 5 * 26);
+  EXPECT_TRUE(FormArgsFor(LEDColorFormResource()).borderless);
+  EXPECT_FALSE(FormArgsFor(AboutFormResource()).borderless);
+}
+
+}  // namespace
+}  // namespace vorma::shell
