@@ -164,4 +164,24 @@ FormBuildReport AddResourceToForm(const FormDescriptor& resource, forms::Form& f
   return Builder(resource, form, events).Run();
 }
 
+FormBuildReport AddMenuToPopup(const FormDescriptor& resource, std::wstring_view menuName, forms::PopupMenu& menu,
+                               FormEventSource& events) {
+  FormBuildReport report;
+  for (const MenuItemDescriptor& item : resource.menuItems) {
+    // Items are listed after the item they hang under, so the parent already exists.
+    forms::MenuItem* parent = item.parent == menuName ? &menu.Items() : menu.FindItem(item.parent);
+    if (parent == nullptr) continue;
+    forms::MenuItemArgs args;
+    args.name = std::wstring(item.name);
+    args.caption = std::wstring(item.caption);
+    args.visible = item.visible;
+    if (!item.onClick.empty()) {
+      args.onClick = events.MenuHandlerNamed(item.onClick);
+      if (!args.onClick) report.unboundHandlers.push_back(item.onClick);
+    }
+    parent->AddItem(args);
+  }
+  return report;
+}
+
 }  // namespace vorma::shell

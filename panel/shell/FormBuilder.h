@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "forms/Form.h"
+#include "forms/PopupMenu.h"
 #include "panel/shell/FormResource.h"
 
 namespace vorma::shell {
@@ -19,6 +20,7 @@ public:
   virtual forms::MouseHandler MouseHandlerNamed(std::wstring_view name) = 0;
   virtual forms::NotifyHandler NotifyHandlerNamed(std::wstring_view name) = 0;
   virtual std::function<void(forms::Timer&)> TimerHandlerNamed(std::wstring_view name) = 0;
+  virtual std::function<void(forms::MenuItem&)> MenuHandlerNamed(std::wstring_view name) = 0;
 };
 
 struct FormBuildReport {
@@ -35,5 +37,9 @@ forms::FormArgs FormArgsFor(const FormDescriptor& resource);
 // Adds the resource's controls (in declaration order, bounds made relative to the form's client
 // area) and timers to the form.
 FormBuildReport AddResourceToForm(const FormDescriptor& resource, forms::Form& form, FormEventSource& events);
+
+// Adds the resource's items of the named popup menu (and their sub-items) to a framework menu.
+FormBuildReport AddMenuToPopup(const FormDescriptor& resource, std::wstring_view menuName, forms::PopupMenu& menu,
+                               FormEventSource& events);
 
 }  // namespace vorma::shell

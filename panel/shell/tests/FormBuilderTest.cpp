@@ -37,6 +37,10 @@ public:
     if (lacking.contains(name)) return {};
     return [this, key = std::wstring(name)](forms::Timer&) { ++calls[key]; };
   }
+  std::function<void(forms::MenuItem&)> MenuHandlerNamed(std::wstring_view name) override {
+    if (lacking.contains(name)) return {};
+    return [this, key = std::wstring(name)](forms::MenuItem&) { ++calls[key]; };
+  }
 
 private:
   void Record(const std::wstring& key, forms::Control& sender) {
@@ -105,6 +109,27 @@ TEST_F(FormBuilderTest, HandlersTheWindowLacksStayUnboundAndAreReported) {
   forms::Control* dot = form.FindControlByName(L"Color01Shape");
   ASSERT_NE(dot, nullptr);
   EXPECT_FALSE(dot->OnMouseDown);
+}
+
+TEST_F(FormBuilderTest, TrayMenuGetsItsFourItemsInOrder) {
+  forms::PopupMenu menu;
+  RecordingEvents events;
+  const FormBuildReport report = AddMenuToPopup(MainFormResource(), L"PopupMenu", menu, events);
+  EXPECT_TRUE(report.unboundHandlers.empty());
+
+  std::vector<std::wstring> names, captions;
+  for (const auto& item : menu.Items().Items()) {
+    names.push_back(item->Name());
+    captions.push_back(item->Caption());
+  }
+  EXPECT_EQ(names, (std::vector<std::wstring>{L"LanguageMenu", L"SkinMenu", L"ModeMenu", L"CloseMenu"}));
+  EXPECT_EQ(captions, (std::vector<std::wstring>{L"Language", L"Skin", L"Plugin", L"Close"}));
+  forms::MenuItem* close = menu.FindItem(L"CloseMenu");
+  ASSERT_NE(close, nullptr);
+  close->Click();
+  EXPECT_EQ(events.calls[L"CloseMenuClick"], 1);
+  // The language, skin and plug-in lists are filled at run time.
+  EXPECT_TRUE(menu.FindItem(L"SkinMenu")->Items().empty());
 }
 
 TEST_F(FormBuilderTest, DialogControlsInGroupBoxesArePlacedOnTheForm) {
