@@ -3,6 +3,8 @@
 #include "forms/Form.h"
 #include "foundation/DebugOutput.h"
 
+#include <commctrl.h>
+
 namespace vorma::forms {
 namespace {
 
@@ -20,6 +22,9 @@ bool Application::Initialize() {
     DebugWrite(L"***** GdiplusStartup FAIL! *****\n");
     return false;
   }
+  // The track bar's window class comes from the common controls.
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  if (!InitCommonControlsEx(&controls)) DebugWrite(L"***** InitCommonControlsEx FAIL! *****\n");
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = WindowProc;
@@ -112,11 +117,15 @@ void Application::Terminate() {
 
 void Application::Minimize() {
   if (mainForm_) mainForm_->Hide();
-  if (!window_) return;
+  if (!window_) {
+    if (OnMinimize) OnMinimize();
+    return;
+  }
   // The hidden application window turns iconic, which tells a second instance to restore us.
   minimized_ = true;
   ShowWindow(window_.get(), SW_MINIMIZE);
   ShowWindow(window_.get(), SW_HIDE);
+  if (OnMinimize) OnMinimize();
 }
 
 void Application::Restore() {
@@ -125,9 +134,11 @@ void Application::Restore() {
   // A restore from another process shows the window after our WM_SIZE handling; hide it once
   // that call has finished.
   if (window_) PostMessageW(window_.get(), kHideApplicationWindow, 0, 0);
-  if (!mainForm_) return;
-  mainForm_->Show();
-  mainForm_->BringToFront();
+  if (mainForm_) {
+    mainForm_->Show();
+    mainForm_->BringToFront();
+  }
+  if (OnRestore) OnRestore();
 }
 
 int Application::MessageBox(const std::wstring& text, const std::wstring& caption, UINT type) {

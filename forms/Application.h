@@ -58,6 +58,9 @@ public:
   // Hides the main form (the tray icon brings it back) and restores it again.
   void Minimize();
   void Restore();
+  // Run after the main form was hidden and after it came back (the tray icon's moments).
+  std::function<void()> OnMinimize;
+  std::function<void()> OnRestore;
 
   DialogPort& Dialogs() const { return *dialogs_; }
   // Tests put a scripted port here; the port must outlive its use.

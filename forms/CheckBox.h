@@ -2,8 +2,7 @@
 // A real BUTTON window with BS_AUTOCHECKBOX, a child of the form. OnClick runs after the user
 // (or SetChecked) changed its state.
 
-#include "forms/Control.h"
-#include "foundation/UniqueHandles.h"
+#include "forms/WindowedControl.h"
 
 #include <string>
 
@@ -14,34 +13,26 @@ struct CheckBoxArgs : ControlArgs {
   bool checked = false;
 };
 
-class CheckBox final : public Control {
+class CheckBox final : public WindowedControl {
 public:
   CheckBox(Form& owner, const CheckBoxArgs& args);
 
-  HWND Hwnd() const { return window_.get(); }
   bool Checked() const;
   // Changes the state; OnClick runs when it changed, as it does for a click.
   void SetChecked(bool checked);
   std::wstring Caption() const;
   void SetCaption(const std::wstring& caption);
 
-  bool IsWindowed() const override { return true; }
-  void Paint(HDC) const override {}
-
-  // The form forwards the button's BN_CLICKED notification here.
+  void HandleCommand(HWND from, WORD code) override;
+  // What a click on the button runs.
   void HandleClicked();
-  // Creates the BUTTON window once the form has its window.
-  bool CreateWindowOn(HWND parent);
-  // The form's window went away and took the button with it.
-  void WindowDestroyed();
 
 private:
-  void BoundsChanged() override;
-  void VisibilityChanged() override;
+  bool CreateControlWindow(HWND parent) override;
+  void SaveState() override;
 
-  UniqueWindow window_;
-  std::wstring initialCaption_;
-  bool initialChecked_;
+  std::wstring caption_;
+  bool checked_;
 };
 
 }  // namespace vorma::forms

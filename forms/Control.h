@@ -13,7 +13,7 @@ namespace vorma::forms {
 class Form;
 class Control;
 
-enum class ControlKind { Image, Label, Shape, Bevel, CheckBox };
+enum class ControlKind { Image, Label, Shape, Bevel, CheckBox, RadioButton, RadioGroup, TrackBar, Button, GroupBox, ListBox };
 
 enum class MouseButton { Left, Right, Middle };
 

@@ -90,7 +90,7 @@ bool Form::Create(HWND owner) {
     return false;
   }
   for (auto& control : controls_) {
-    if (control->Kind() == ControlKind::CheckBox) static_cast<CheckBox&>(*control).CreateWindowOn(window);
+    if (control->IsWindowed()) static_cast<WindowedControl&>(*control).CreateWindowOn(window);
   }
   for (auto& timer : timers_) timer->Start();
   application_.FormCreated(*this);
@@ -102,7 +102,7 @@ T& Form::AddControl(const Args& args) {
   auto control = std::make_unique<T>(*this, args);
   T& added = *control;
   controls_.push_back(std::move(control));
-  if constexpr (std::is_same_v<T, CheckBox>) {
+  if constexpr (std::is_base_of_v<WindowedControl, T>) {
     if (window_) added.CreateWindowOn(window_.get());
   }
   added.Invalidate();
@@ -114,6 +114,12 @@ Label& Form::AddLabel(const LabelArgs& args) { return AddControl<Label>(args); }
 Shape& Form::AddShape(const ShapeArgs& args) { return AddControl<Shape>(args); }
 Bevel& Form::AddBevel(const BevelArgs& args) { return AddControl<Bevel>(args); }
 CheckBox& Form::AddCheckBox(const CheckBoxArgs& args) { return AddControl<CheckBox>(args); }
+RadioButton& Form::AddRadioButton(const RadioButtonArgs& args) { return AddControl<RadioButton>(args); }
+RadioGroup& Form::AddRadioGroup(const RadioGroupArgs& args) { return AddControl<RadioGroup>(args); }
+TrackBar& Form::AddTrackBar(const TrackBarArgs& args) { return AddControl<TrackBar>(args); }
+Button& Form::AddButton(const ButtonArgs& args) { return AddControl<Button>(args); }
+GroupBox& Form::AddGroupBox(const GroupBoxArgs& args) { return AddControl<GroupBox>(args); }
+ListBox& Form::AddListBox(const ListBoxArgs& args) { return AddControl<ListBox>(args); }
 
 Control* Form::FindControlByName(std::wstring_view name) const {
   for (const auto& control : controls_) {
@@ -332,17 +338,19 @@ bool Form::OnSetCursor() {
   return true;
 }
 
-void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
-  if (HIWORD(wParam) != BN_CLICKED || !lParam) return;
-  const HWND button = reinterpret_cast<HWND>(lParam);
-  for (auto& control : controls_) {
-    if (control->Kind() != ControlKind::CheckBox) continue;
-    auto& checkBox = static_cast<CheckBox&>(*control);
-    if (checkBox.Hwnd() == button) {
-      checkBox.HandleClicked();
-      return;
-    }
+WindowedControl* Form::WindowedControlOf(HWND window) const {
+  if (!window) return nullptr;
+  for (const auto& control : controls_) {
+    if (!control->IsWindowed()) continue;
+    auto& windowed = static_cast<WindowedControl&>(*control);
+    if (windowed.OwnsWindow(window)) return &windowed;
   }
+  return nullptr;
+}
+
+void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const HWND from = reinterpret_cast<HWND>(lParam);
+  if (WindowedControl* control = WindowedControlOf(from)) control->HandleCommand(from, HIWORD(wParam));
 }
 
 void Form::OnCloseRequest() {
@@ -369,7 +377,7 @@ void Form::OnDestroyed() {
   mouseCapture_ = nullptr;
   if (OnDestroy) OnDestroy(*this);
   for (auto& control : controls_) {
-    if (control->Kind() == ControlKind::CheckBox) static_cast<CheckBox&>(*control).WindowDestroyed();
+    if (control->IsWindowed()) static_cast<WindowedControl&>(*control).WindowDestroyed();
   }
   application_.FormDestroyed(*this);
 }
@@ -409,6 +417,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       OnCommand(wParam, lParam);
       return 0;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (WindowedControl* control = WindowedControlOf(reinterpret_cast<HWND>(lParam))) {
+        control->HandleScroll(LOWORD(wParam));
+        return 0;
+      }
+      break;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && OnActivate) OnActivate(*this);
       break;
@@ -423,6 +438,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   LRESULT result = 0;
   if (OnMessage && OnMessage(message, wParam, lParam, result)) return result;
+  // Minimising the main form minimises the application, which hides it to the tray.
+  if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MINIMIZE && application_.MainForm() == this) {
+    application_.Minimize();
+    return 0;
+  }
   return DefWindowProcW(window, message, wParam, lParam);
 }
 

@@ -6,10 +6,12 @@
 // point), or to the form's own handlers when no control is there.
 
 #include "forms/Bevel.h"
+#include "forms/Buttons.h"
 #include "forms/CheckBox.h"
 #include "forms/Control.h"
 #include "forms/Image.h"
 #include "forms/Label.h"
+#include "forms/ListControls.h"
 #include "forms/Shape.h"
 #include "forms/Timer.h"
 #include "foundation/UniqueHandles.h"
@@ -64,6 +66,12 @@ public:
   Shape& AddShape(const ShapeArgs& args);
   Bevel& AddBevel(const BevelArgs& args);
   CheckBox& AddCheckBox(const CheckBoxArgs& args);
+  RadioButton& AddRadioButton(const RadioButtonArgs& args);
+  RadioGroup& AddRadioGroup(const RadioGroupArgs& args);
+  TrackBar& AddTrackBar(const TrackBarArgs& args);
+  Button& AddButton(const ButtonArgs& args);
+  GroupBox& AddGroupBox(const GroupBoxArgs& args);
+  ListBox& AddListBox(const ListBoxArgs& args);
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
   Control* FindControlByName(std::wstring_view name) const;
   // The first control of the kind with the Tag, in declaration order.
@@ -130,6 +138,7 @@ private:
   bool OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
   bool OnSetCursor();
   void OnCommand(WPARAM wParam, LPARAM lParam);
+  WindowedControl* WindowedControlOf(HWND window) const;
   void OnCloseRequest();
   void OnDestroyed();
 

@@ -11,7 +11,9 @@ Label::Label(Form& owner, const LabelArgs& args)
       fontFace_(args.fontFace),
       fontSize_(args.fontSize),
       fontColor_(args.fontColor),
+      fontSizeInPixels_(args.fontSizeInPixels),
       bold_(args.bold),
+      underline_(args.underline),
       wordWrap_(args.wordWrap),
       transparent_(args.transparent),
       color_(args.color),
@@ -37,6 +39,14 @@ void Label::SetBold(bool bold) {
   bold_ = bold;
   Invalidate();
 }
+void Label::SetUnderline(bool underline) {
+  underline_ = underline;
+  Invalidate();
+}
+void Label::SetFontSizeInPixels(bool inPixels) {
+  fontSizeInPixels_ = inPixels;
+  Invalidate();
+}
 void Label::SetWordWrap(bool wordWrap) {
   wordWrap_ = wordWrap;
   Invalidate();
@@ -58,8 +68,8 @@ void Label::Paint(HDC dc) const {
   RECT bounds = BoundsRect();
   if (!transparent_) PaintBackground(dc, bounds, color_);
   // Point sizes relate to the screen's logical inch, as everywhere else in Windows.
-  const int height = -MulDiv(fontSize_, GetDeviceCaps(dc, LOGPIXELSY), 72);
-  UniqueGdiObject font(CreateFontW(height, 0, 0, 0, bold_ ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+  const int height = fontSizeInPixels_ ? -fontSize_ : -MulDiv(fontSize_, GetDeviceCaps(dc, LOGPIXELSY), 72);
+  UniqueGdiObject font(CreateFontW(height, 0, 0, 0, bold_ ? FW_BOLD : FW_NORMAL, FALSE, underline_, FALSE, DEFAULT_CHARSET,
                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                                    fontFace_.c_str()));
   SelectedObject selected(dc, font.get());

@@ -13,9 +13,11 @@ enum class TextAlignment { Left, Center, Right };
 struct LabelArgs : ControlArgs {
   std::wstring caption;
   std::wstring fontFace = L"Tahoma";
-  int fontSize = 8;  // points
+  int fontSize = 8;  // points, or pixels of character height with fontSizeInPixels
+  bool fontSizeInPixels = false;
   COLORREF fontColor = RGB(0, 0, 0);
   bool bold = false;
+  bool underline = false;
   bool wordWrap = false;
   bool transparent = true;
   COLORREF color = RGB(240, 240, 240);  // background of an opaque label
@@ -36,6 +38,10 @@ public:
   void SetFontColor(COLORREF color);
   bool Bold() const { return bold_; }
   void SetBold(bool bold);
+  bool Underline() const { return underline_; }
+  void SetUnderline(bool underline);
+  bool FontSizeInPixels() const { return fontSizeInPixels_; }
+  void SetFontSizeInPixels(bool inPixels);
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool wordWrap);
   bool Transparent() const { return transparent_; }
@@ -52,7 +58,9 @@ private:
   std::wstring fontFace_;
   int fontSize_;
   COLORREF fontColor_;
+  bool fontSizeInPixels_;
   bool bold_;
+  bool underline_;
   bool wordWrap_;
   bool transparent_;
   COLORREF color_;

@@ -95,7 +95,13 @@ inline FormArgs NamedForm(const std::wstring& name) {
 
 class FormTest : public ::testing::Test {
 protected:
-  void SetUp() override { ASSERT_TRUE(application.Initialize()); }
+  void SetUp() override {
+    // A main form destroyed by an earlier test left its quit message in this thread's queue.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    ASSERT_TRUE(application.Initialize());
+  }
 
   Application application{GetModuleHandleW(nullptr)};
 };

@@ -1,0 +1,71 @@
+#pragma once
+// The other BUTTON-class controls: push button, radio button and group box.
+
+#include "forms/WindowedControl.h"
+
+#include <string>
+
+namespace vorma::forms {
+
+struct ButtonArgs : ControlArgs {
+  std::wstring caption;
+};
+
+class Button final : public WindowedControl {
+public:
+  Button(Form& owner, const ButtonArgs& args);
+  std::wstring Caption() const;
+  void SetCaption(const std::wstring& caption);
+  void HandleCommand(HWND from, WORD code) override;
+
+private:
+  bool CreateControlWindow(HWND parent) override;
+  void SaveState() override;
+  std::wstring caption_;
+};
+
+struct RadioButtonArgs : ControlArgs {
+  std::wstring caption;
+  bool checked = false;
+  // Radio buttons with the same group number exclude each other (the container they share).
+  int group = 0;
+};
+
+class RadioButton final : public WindowedControl {
+public:
+  RadioButton(Form& owner, const RadioButtonArgs& args);
+  int Group() const { return group_; }
+  bool Checked() const;
+  // Checking unchecks the other radio buttons of the group; OnClick runs when the state changed.
+  void SetChecked(bool checked);
+  std::wstring Caption() const;
+  void SetCaption(const std::wstring& caption);
+  void HandleCommand(HWND from, WORD code) override;
+
+private:
+  bool CreateControlWindow(HWND parent) override;
+  void SaveState() override;
+  void ApplyCheck(bool checked);
+  std::wstring caption_;
+  bool checked_;
+  int group_;
+};
+
+struct GroupBoxArgs : ControlArgs {
+  std::wstring caption;
+};
+
+class GroupBox final : public WindowedControl {
+public:
+  GroupBox(Form& owner, const GroupBoxArgs& args);
+  std::wstring Caption() const;
+  void SetCaption(const std::wstring& caption);
+  void HandleCommand(HWND, WORD) override {}
+
+private:
+  bool CreateControlWindow(HWND parent) override;
+  void SaveState() override;
+  std::wstring caption_;
+};
+
+}  // namespace vorma::forms
