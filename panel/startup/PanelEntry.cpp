@@ -35,7 +35,7 @@ void RunServiceLaunchedPanel(const std::wstring& programFullPath) {
   }
   // Held until the process ends; the system releases it then, and only then may another panel run.
   claim.mutex.release();
-  RunPanelForms();
+  RunPanelForms(programFullPath);
 }
 
 void RunPanelProcess() {

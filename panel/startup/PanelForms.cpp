@@ -1,13 +1,59 @@
 #include "panel/startup/PanelForms.h"
 
 #include "foundation/DebugOutput.h"
+#include "forms/Application.h"
+#include "panel/shell/AudioMainForm.h"
+#include "panel/shell/FormBuilder.h"
+#include "panel/shell/OtherFormsResource.h"
+#include "panel/startup/SingleInstance.h"
+
+#include <memory>
+#include <vector>
 
 namespace vorma {
+namespace {
 
-void RunPanelForms() {
-  // The form framework and the main window are not part of the program yet; say so plainly rather
-  // than let the process look as if a window had run.
-  DebugWrite(L"===== Main window not built yet: the panel ends after taking the single-instance mutex =====\n");
+// The dialogs' handlers come with their own windows; until then they show their controls only.
+class UnbuiltDialogEvents final : public shell::FormEventSource {
+public:
+  forms::MouseHandler MouseHandlerNamed(std::wstring_view) override { return {}; }
+  forms::NotifyHandler NotifyHandlerNamed(std::wstring_view) override { return {}; }
+  std::function<void(forms::Timer&)> TimerHandlerNamed(std::wstring_view) override { return {}; }
+  std::function<void(forms::MenuItem&)> MenuHandlerNamed(std::wstring_view) override { return {}; }
+};
+
+std::unique_ptr<forms::Form> CreateDialogForm(forms::Application& application, const shell::FormDescriptor& resource) {
+  auto form = std::make_unique<forms::Form>(application, shell::FormArgsFor(resource));
+  UnbuiltDialogEvents events;
+  shell::AddResourceToForm(resource, *form, events);
+  if (!form->Create()) DebugWin32Failure(L"creating a dialog form", GetLastError());
+  return form;
+}
+
+}  // namespace
+
+void RunPanelForms(const std::wstring& programFullPath) {
+  forms::Application application(GetModuleHandleW(nullptr));
+  if (!application.Initialize()) {
+    DebugWin32Failure(L"initialising the application", GetLastError());
+    return;
+  }
+  // The title is what a second panel looks for on the "TApplication" window.
+  application.SetTitle(ReadApplicationTitle(programFullPath));
+
+  auto mainForm = std::make_unique<shell::TAudioMainForm>(application);
+  application.SetMainForm(*mainForm);
+  // A panel whose start-up failed ends at once; showing its empty window first would only flash.
+  if (mainForm->SdkLoadResult() != 0) application.SetShowMainForm(false);
+  mainForm->FormCreate();
+  std::vector<std::unique_ptr<forms::Form>> dialogs;
+  for (const shell::FormDescriptor* resource : shell::FormCreationOrder().subspan(1))
+    dialogs.push_back(CreateDialogForm(application, *resource));
+
+  application.Run();
+  // The dialogs go before the main window, which owns the application's last user-interface state.
+  dialogs.clear();
+  mainForm.reset();
 }
 
 }  // namespace vorma
