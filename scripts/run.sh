@@ -2,9 +2,10 @@
 # Builds the control panel and runs it on the virtual 72xx device under Wine: on the user's display
 # when there is one, otherwise under a private Xvfb.
 #
-# The main window is not built yet, so this runs the panel's process entry the two ways it is
-# started (by the user, and by the background service) and prints what the panel wrote to the
-# debugger output.
+# The main window's construction stops after binding the SDK until its remaining steps are built,
+# so this runs the panel's process entry the two ways it is started (by the user, and by the
+# background service) and prints what the panel wrote to the debugger output. On your display the
+# window stays until you close it; under Xvfb it is closed after a few seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -36,6 +37,11 @@ echo "=== Vormapanel.exe started by the user (asks the service to start it) ==="
 "$WINE64" "$debugview" "$panel"
 echo
 echo "=== Vormapanel.exe -servicestart (as the service starts it) ==="
-"$WINE64" "$debugview" "$panel" -servicestart
+if [ -n "${VORMA_USE_DISPLAY:-}" ]; then
+  "$WINE64" "$debugview" "$panel" -servicestart
+else
+  timeout 15 "$WINE64" "$debugview" "$panel" -servicestart || true
+  echo "(the window was closed after 15 seconds)"
+fi
 
 "$WINE64" "$device_tool" stop >/dev/null 2>&1 || true
