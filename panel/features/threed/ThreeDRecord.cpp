@@ -1,0 +1,117 @@
+#include "panel/features/threed/ThreeDRecord.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vorma::threed {
+
+bool ReadRecordFromImage(std::span<const std::uint8_t> image, ThreeDRecord& record) {
+  if (image.size() < kRecordBytesNeeded) return false;
+  const std::uint8_t flags = image[kFlagsOffset];
+  record.storedEnable = (flags & kStoredEnableBit) != 0;
+  record.fbm = (flags & kFbmImageBit) != 0;
+  record.leftAlpha = static_cast<std::uint8_t>(image[kLeftOffset] >> 4);
+  record.leftBeta = static_cast<std::uint8_t>(image[kLeftOffset] & 0x0F);
+  record.rightAlpha = static_cast<std::uint8_t>(image[kRightOffset] >> 4);
+  record.rightBeta = static_cast<std::uint8_t>(image[kRightOffset] & 0x0F);
+  return true;
+}
+
+bool StoreRecordIntoImage(const ThreeDRecord& record, std::span<std::uint8_t> image) {
+  if (image.size() < kRecordBytesNeeded) return false;
+  std::uint8_t flags = image[kFlagsOffset];
+  flags = record.storedEnable ? (flags | kStoredEnableBit) : (flags & ~kStoredEnableBit);
+  flags = record.fbm ? (flags | kFbmImageBit) : (flags & ~kFbmImageBit);
+  image[kFlagsOffset] = flags;
+  image[kLeftOffset] = static_cast<std::uint8_t>((record.leftAlpha << 4) | (record.leftBeta & 0x0F));
+  image[kRightOffset] = static_cast<std::uint8_t>((record.rightAlpha << 4) | (record.rightBeta & 0x0F));
+  return true;
+}
+
+bool PackAlphaBeta(std::uint8_t alpha, std::uint8_t beta, std::uint8_t& packed) {
+  if (alpha > 15 || beta > 15) return false;
+  packed = static_cast<std::uint8_t>(alpha * 16 + beta);
+  return true;
+}
+
+int ClampSliderTop(int top) { return std::clamp(top, kSliderTopmost, kSliderBottommost); }
+
+std::uint8_t SliderValue(int top, int travel) {
+  if (travel <= 0) travel = kDefaultTravel;  // a broken skin must not divide by zero
+  const int value = 15 - (top - kSliderTopmost) * 15 / travel;
+  return static_cast<std::uint8_t>(std::clamp(value, 0, 15));
+}
+
+int NextLinkMode(int mode) {
+  switch (mode) {
+    case kLinkIndependent:
+      return kLinkSame;
+    case kLinkSame:
+      return kLinkMirrored;
+    default:
+      return kLinkIndependent;
+  }
+}
+
+bool LinkedTop(int mode, int top, int& linkedTop) {
+  switch (mode) {
+    case kLinkSame:
+      linkedTop = top;
+      return true;
+    case kLinkMirrored:
+      linkedTop = kMirrorSum - top;
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::wstring_view LinkPictureKey(bool alpha, int mode) {
+  switch (mode) {
+    case kLinkIndependent:
+      return alpha ? L"D3AlphaDepImage" : L"D3BetaDepImage";
+    case kLinkSame:
+      return alpha ? L"D3AlphaInvImage" : L"D3BetaInvImage";
+    default:
+      return alpha ? L"D3AlphaIndepImage" : L"D3BetaIndepImage";
+  }
+}
+
+std::uint8_t TunedByte(std::uint8_t value) {
+  if ((value & 0x0F) == 0x0A) value |= 0x0F;
+  if ((value & 0xF0) == 0xA0) value |= 0xF0;
+  return value;
+}
+
+namespace {
+
+struct NamedSlider {
+  std::wstring_view name;
+  SliderIdentity identity;
+};
+
+constexpr std::array<NamedSlider, 4> kSliders = {{
+    {L"D3LAlphaSliderImage", {SliderSide::Left, SliderKind::Alpha}},
+    {L"D3LBetaSliderImage", {SliderSide::Left, SliderKind::Beta}},
+    {L"D3RAlphaSliderImage", {SliderSide::Right, SliderKind::Alpha}},
+    {L"D3RBetaSliderImage", {SliderSide::Right, SliderKind::Beta}},
+}};
+
+}  // namespace
+
+bool IdentifySlider(std::wstring_view name, SliderIdentity& identity) {
+  for (const NamedSlider& slider : kSliders)
+    if (slider.name == name) {
+      identity = slider.identity;
+      return true;
+    }
+  return false;
+}
+
+std::wstring_view SliderName(SliderIdentity identity) {
+  for (const NamedSlider& slider : kSliders)
+    if (slider.identity.side == identity.side && slider.identity.kind == identity.kind) return slider.name;
+  return {};
+}
+
+}  // namespace vorma::threed

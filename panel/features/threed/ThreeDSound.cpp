@@ -1,0 +1,212 @@
+#include "panel/features/threed/ThreeDSound.h"
+
+#include "foundation/DebugOutput.h"
+#include "panel/device/HidRegisterTransport.h"
+#include "panel/device/SdkLibrary.h"
+#include "panel/features/threed/ThreeDRegisters.h"
+
+#include <utility>
+
+namespace vorma::threed {
+namespace {
+
+constexpr BYTE kDeviceIndex = 0;
+
+// Failures are only written to the debug output; a missing device is the normal state of a
+// window without one and is not worth a line.
+int Reported(const wchar_t* operation, int result, int noDeviceResult) {
+  if (result != 0 && result != noDeviceResult) DebugPrint(L"***** %s FAIL! ret = %d *****\n", operation, result);
+  return result;
+}
+
+bool SdkBound() {
+  const SdkFunctionTable& sdk = Sdk();
+  if (sdk.DLLQZ_Config3D_ById && sdk.DLLQZ_Set3D_OnOff_ById && sdk.DLLQZ_Is3D_Enable_ById) return true;
+  DebugWrite(L"***** 3D: the SDK is not bound *****\n");
+  return false;
+}
+
+}  // namespace
+
+CThreeDSound::CThreeDSound(MainWindowControls& window, ThreeDSettings settings, ThreeDDeviceAccess device,
+                           ThreeDConfigBytes config, ThreeDSkinPictures skin)
+    : window_(window),
+      settings_(settings),
+      device_(std::move(device)),
+      config_(config),
+      skin_(std::move(skin)) {}
+
+void CThreeDSound::InitThreeD() {
+  if (!ReadRecordFromImage(config_.deviceConfigImage, m_record))
+    DebugWrite(L"***** InitThreeD: the configuration image holds no 3D record *****\n");
+  m_nFBM = 1;
+  m_nAlphaMode = kLinkNotChosen;
+  m_nBetaMode = kLinkNotChosen;
+}
+
+void CThreeDSound::ShutDown() {
+  Reset3D();
+  SetFBM(1);
+  Apply3DOnOff(0);
+}
+
+void CThreeDSound::Apply3DOnOff(int enable) {
+  if (!SdkBound()) return;
+  const SdkFunctionTable& sdk = Sdk();
+  const DWORD wanted = enable ? 1 : 0;
+  sdk.DLLQZ_Config3D_ById(kDeviceIndex);
+  sdk.DLLQZ_Set3D_OnOff_ById(wanted, kDeviceIndex);
+  DWORD state = wanted ^ 1;  // a query that fails counts as a device that disagrees
+  sdk.DLLQZ_Is3D_Enable_ById(&state, kDeviceIndex);
+  if (state != wanted) sdk.DLLQZ_Set3D_OnOff_ById(wanted, kDeviceIndex);
+}
+
+int CThreeDSound::Write3DEnableBit(int enable) {
+  std::unique_ptr<HidConnection> hid = device_.openHid ? device_.openHid() : nullptr;
+  if (!hid) return kEnableBitNoDevice;
+  int result = kEnableBitDone;
+  switch (UpdateRegisterBits(*hid, kFeatureControlRegister, kThreeDEnableBit, enable != 0)) {
+    case kBitUpdateReadFailed:
+      result = kEnableBitReadFailed;
+      break;
+    case kBitUpdateWriteFailed:
+      result = kEnableBitWriteFailed;
+      break;
+    default:
+      if (enable) {
+        const int tuning = TuneRegisters(*hid);
+        if (tuning == kTuningReadFailed) result = kEnableBitTuningReadFailed;
+        if (tuning == kTuningWriteFailed) result = kEnableBitTuningWriteFailed;
+      }
+      if (result == kEnableBitDone && EndRegisterWrites(*hid) != kEndWritesDone) result = kEnableBitEndFailed;
+  }
+  return Reported(L"Write3DEnableBit", result, kEnableBitNoDevice);
+}
+
+int CThreeDSound::Write3DBlock(int enable) {
+  std::unique_ptr<HidConnection> hid = device_.openHid ? device_.openHid() : nullptr;
+  if (!hid) return kBlockNoDevice;
+  int result = kBlockDone;
+  switch (UpdateRegisterBits(*hid, kBlockRegister, kBlockEnableBit, enable == 1)) {
+    case kBitUpdateReadFailed:
+      result = kBlockReadFailed;
+      break;
+    case kBitUpdateWriteFailed:
+      result = kBlockEnableWriteFailed;
+      break;
+    default:
+      if (enable == 1) {
+        switch (WriteRecordRegisters(*hid, m_record)) {
+          case kRecordFlagsReadFailed:
+            result = kBlockRereadFailed;
+            break;
+          case kRecordFlagsWriteFailed:
+            result = kBlockFbmWriteFailed;
+            break;
+          case kRecordValueRefused:
+          case kRecordValuesWriteFailed:
+            result = kBlockValuesFailed;
+            break;
+          default:
+            break;
+        }
+      }
+      if (result == kBlockDone && EndRegisterWrites(*hid) != kEndWritesDone) result = kBlockEndFailed;
+  }
+  return Reported(L"Write3DBlock", result, kBlockNoDevice);
+}
+
+int CThreeDSound::SetFBM(int on) {
+  m_record.fbm = on ? 1 : 0;
+  StoreRecord();
+  std::unique_ptr<HidConnection> hid = device_.openHid ? device_.openHid() : nullptr;
+  if (!hid) return kFbmNoDevice;
+  int result = kFbmDone;
+  switch (UpdateRegisterBits(*hid, kBlockRegister, kFbmBit, on != 0)) {
+    case kBitUpdateReadFailed:
+      result = kFbmReadFailed;
+      break;
+    case kBitUpdateWriteFailed:
+      result = kFbmWriteFailed;
+      break;
+    default:
+      if (EndRegisterWrites(*hid) != kEndWritesDone) result = kFbmEndFailed;
+  }
+  return Reported(L"SetFBM", result, kFbmNoDevice);
+}
+
+int CThreeDSound::Reset3D() {
+  m_nFBM = 1;
+  if (!ReadRecordFromImage(config_.factoryTable, m_record))
+    return Reported(L"Reset3D", kTransactionNoFactoryTable, kTransactionNoDevice);
+  return Reported(L"Reset3D", WriteRecordTransaction(), kTransactionNoDevice);
+}
+
+int CThreeDSound::WriteRecordTransaction() {
+  std::unique_ptr<HidConnection> hid = device_.openHid ? device_.openHid() : nullptr;
+  if (!hid) return kTransactionNoDevice;
+  if (device_.deviceSync && device_.deviceSync()) {
+    switch (WriteRecordRegisters(*hid, m_record)) {
+      case kRecordFlagsReadFailed:
+        return kTransactionFlagsReadFailed;
+      case kRecordFlagsWriteFailed:
+        return kTransactionFlagsWriteFailed;
+      case kRecordValueRefused:
+        return kTransactionValueRefused;
+      case kRecordValuesWriteFailed:
+        return kTransactionValuesWriteFailed;
+      default:
+        break;
+    }
+  }
+  return EndRegisterWrites(*hid) == kEndWritesDone ? kTransactionDone : kTransactionEndFailed;
+}
+
+void CThreeDSound::Sync3DFromDevice(int eepromDefault) {
+  if (!SdkBound()) return;
+  DWORD state = 0;
+  if (Sdk().DLLQZ_Is3D_Enable_ById(&state, kDeviceIndex) != 0) {
+    state = 0;
+    if (Sdk().DLLQZ_Is3D_Enable_ById(&state, kDeviceIndex) != 0) state = 0;
+  }
+  m_nDevice3DState = static_cast<int>(state);
+  // The device's answer can only switch 3D on; an "off" leaves the user's choice as it is.
+  if (m_nDevice3DState == 1 || eepromDefault == 1) m_n3DEnable = 1;
+  m_nFBM = 1;
+  Write3DBlock(m_n3DEnable);
+  Apply3DOnOff(m_n3DEnable);
+  Show3DButtons(m_nFBM, m_n3DEnable);
+  Apply3DOnOff(m_n3DEnable);
+}
+
+void CThreeDSound::Show3DButtons(int fbm, int enable) {
+  if (!device_.deviceActive || !device_.deviceActive()) return;
+  // The two-state primitive flips what it is given: hand it the opposite to show the wanted state.
+  int shown = fbm ? 0 : 1;
+  window_.ToggleButtonState(kFbmTag, shown);
+  shown = enable ? 0 : 1;
+  window_.ToggleButtonState(kThreeDEnableTag, shown);
+}
+
+void CThreeDSound::ApplyThreeDEnable() {
+  Apply3DOnOff(m_n3DEnable);
+  Write3DEnableBit(m_n3DEnable);
+}
+
+void CThreeDSound::SwitchOffForVirtual7ch1() {
+  m_n3DEnable = 0;
+  Apply3DOnOff(0);
+  Write3DEnableBit(0);
+}
+
+void CThreeDSound::FbmButton() {
+  window_.ToggleButtonState(kFbmTag, m_nFBM);
+  SetFBM(m_nFBM);
+}
+
+void CThreeDSound::StoreRecord() {
+  if (!StoreRecordIntoImage(m_record, config_.deviceConfigImage))
+    DebugWrite(L"***** 3D: the configuration image cannot hold the 3D record *****\n");
+}
+
+}  // namespace vorma::threed
