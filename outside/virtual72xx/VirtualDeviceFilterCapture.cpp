@@ -214,6 +214,7 @@ std::vector<StateEntry> VirtualDevice::Dump() const {
   num("3d.enable", d3Enable_);
   num("v71.enable", v71Enable_);
   num("v71.block.enable", U32(v71Block_, 0));
+  add("v71.block", BytesText(v71Block_));  // the bytes as sent, for checks finer than the rounded figures
   for (int i = 0; i < 8; ++i) add(Printf("v71.level.%d", i), Printf("%.6g", std::bit_cast<float>(U32(v71Block_, 4 + 4 * i))));
   for (int i = 0; i < 8; ++i) add(Printf("v71.angle.%d", i), Printf("%.6g", std::bit_cast<float>(U32(v71Block_, 36 + 4 * i))));
   add("v71.scalar", Printf("%.9g", v71Scalar_));

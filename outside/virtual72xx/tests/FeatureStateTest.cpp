@@ -99,6 +99,7 @@ TEST_F(FeatureStateTest, Virtual7ch1KeepsTheBlockAndTheScalar) {
   EXPECT_EQ(client.SdkSetVirtual7ch1Scalar(device, 1.5f), kSdkOk);
   EXPECT_EQ(State(device, "v71.enable"), "1");
   EXPECT_EQ(State(device, "v71.level.0"), "1.7");
+  EXPECT_EQ(State(device, "v71.block").substr(0, 23), "01 00 00 00 9a 99 d9 3f");
   EXPECT_EQ(State(device, "v71.angle.0"), "0.785398");
   EXPECT_EQ(State(device, "v71.scalar"), "1.5");
 }
