@@ -5,27 +5,34 @@
 
 namespace vorma::threed {
 
-bool ReadRecordFromImage(std::span<const std::uint8_t> image, ThreeDRecord& record) {
-  if (image.size() < kRecordBytesNeeded) return false;
-  const std::uint8_t flags = image[kFlagsOffset];
-  record.storedEnable = (flags & kStoredEnableBit) != 0;
-  record.fbm = (flags & kFbmImageBit) != 0;
-  record.leftAlpha = static_cast<std::uint8_t>(image[kLeftOffset] >> 4);
-  record.leftBeta = static_cast<std::uint8_t>(image[kLeftOffset] & 0x0F);
-  record.rightAlpha = static_cast<std::uint8_t>(image[kRightOffset] >> 4);
-  record.rightBeta = static_cast<std::uint8_t>(image[kRightOffset] & 0x0F);
+bool ReadImageBytes(std::span<const std::uint8_t> table, ThreeDImageBytes& bytes) {
+  if (table.size() <= kRightOffset) return false;
+  bytes.flags = table[kFlagsOffset];
+  bytes.left = table[kLeftOffset];
+  bytes.right = table[kRightOffset];
   return true;
 }
 
-bool StoreRecordIntoImage(const ThreeDRecord& record, std::span<std::uint8_t> image) {
-  if (image.size() < kRecordBytesNeeded) return false;
-  std::uint8_t flags = image[kFlagsOffset];
+ThreeDRecord RecordFromBytes(const ThreeDImageBytes& bytes) {
+  ThreeDRecord record;
+  record.storedEnable = (bytes.flags & kStoredEnableBit) != 0;
+  record.fbm = (bytes.flags & kFbmImageBit) != 0;
+  record.leftAlpha = static_cast<std::uint8_t>(bytes.left >> 4);
+  record.leftBeta = static_cast<std::uint8_t>(bytes.left & 0x0F);
+  record.rightAlpha = static_cast<std::uint8_t>(bytes.right >> 4);
+  record.rightBeta = static_cast<std::uint8_t>(bytes.right & 0x0F);
+  return record;
+}
+
+ThreeDImageBytes BytesForRecord(const ThreeDRecord& record, std::uint8_t oldFlags) {
+  ThreeDImageBytes bytes;
+  std::uint8_t flags = oldFlags;
   flags = record.storedEnable ? (flags | kStoredEnableBit) : (flags & ~kStoredEnableBit);
   flags = record.fbm ? (flags | kFbmImageBit) : (flags & ~kFbmImageBit);
-  image[kFlagsOffset] = flags;
-  image[kLeftOffset] = static_cast<std::uint8_t>((record.leftAlpha << 4) | (record.leftBeta & 0x0F));
-  image[kRightOffset] = static_cast<std::uint8_t>((record.rightAlpha << 4) | (record.rightBeta & 0x0F));
-  return true;
+  bytes.flags = flags;
+  bytes.left = static_cast<std::uint8_t>((record.leftAlpha << 4) | (record.leftBeta & 0x0F));
+  bytes.right = static_cast<std::uint8_t>((record.rightAlpha << 4) | (record.rightBeta & 0x0F));
+  return bytes;
 }
 
 bool PackAlphaBeta(std::uint8_t alpha, std::uint8_t beta, std::uint8_t& packed) {

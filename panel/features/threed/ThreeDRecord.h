@@ -25,16 +25,25 @@ struct ThreeDRecord {
 inline constexpr std::size_t kFlagsOffset = 0xA1;
 inline constexpr std::size_t kLeftOffset = 0xE7;
 inline constexpr std::size_t kRightOffset = 0xE8;
-inline constexpr std::size_t kRecordBytesNeeded = kRightOffset + 1;
 inline constexpr std::uint8_t kStoredEnableBit = 0x80;
 inline constexpr std::uint8_t kFbmImageBit = 0x40;
 
-// The record the bytes at 0xA1, 0xE7 and 0xE8 hold; false (record untouched) when the image is
-// too short to hold them.
-bool ReadRecordFromImage(std::span<const std::uint8_t> image, ThreeDRecord& record);
-// Stores the record there: the two flag bits of 0xA1 are set or cleared (its other bits kept),
-// 0xE7 and 0xE8 are replaced. False (image untouched) when the image is too short.
-bool StoreRecordIntoImage(const ThreeDRecord& record, std::span<std::uint8_t> image);
+// The three bytes of the image that hold the record.
+struct ThreeDImageBytes {
+  std::uint8_t flags = 0;  // 0xA1
+  std::uint8_t left = 0;   // 0xE7
+  std::uint8_t right = 0;  // 0xE8
+
+  bool operator==(const ThreeDImageBytes&) const = default;
+};
+
+// The three bytes of a table that starts at offset 0 (the factory table); false (bytes untouched)
+// when it is too short to hold them.
+bool ReadImageBytes(std::span<const std::uint8_t> table, ThreeDImageBytes& bytes);
+ThreeDRecord RecordFromBytes(const ThreeDImageBytes& bytes);
+// The bytes that store the record: the two flag bits of 0xA1 set or cleared over `oldFlags` (its
+// other bits are not ours), 0xE7 and 0xE8 replaced.
+ThreeDImageBytes BytesForRecord(const ThreeDRecord& record, std::uint8_t oldFlags);
 
 // A value of the record as one register nibble pair (alpha high, beta low); false when either is
 // above 15, since the device would take the excess into the other half.

@@ -37,8 +37,7 @@ CThreeDSound::CThreeDSound(MainWindowControls& window, ThreeDSettings settings, 
       skin_(std::move(skin)) {}
 
 void CThreeDSound::InitThreeD() {
-  if (!ReadRecordFromImage(config_.deviceConfigImage, m_record))
-    DebugWrite(L"***** InitThreeD: the configuration image holds no 3D record *****\n");
+  if (!ReadImageRecord()) DebugWrite(L"***** InitThreeD: no configuration image to read the 3D record from *****\n");
   m_nFBM = 1;
   m_nAlphaMode = kLinkNotChosen;
   m_nBetaMode = kLinkNotChosen;
@@ -137,8 +136,10 @@ int CThreeDSound::SetFBM(int on) {
 
 int CThreeDSound::Reset3D() {
   m_nFBM = 1;
-  if (!ReadRecordFromImage(config_.factoryTable, m_record))
+  ThreeDImageBytes factory;
+  if (!ReadImageBytes(config_.factoryTable, factory))
     return Reported(L"Reset3D", kTransactionNoFactoryTable, kTransactionNoDevice);
+  m_record = RecordFromBytes(factory);
   return Reported(L"Reset3D", WriteRecordTransaction(), kTransactionNoDevice);
 }
 
@@ -204,9 +205,25 @@ void CThreeDSound::FbmButton() {
   SetFBM(m_nFBM);
 }
 
+bool CThreeDSound::ReadImageRecord() {
+  if (!config_.imageByte) return false;
+  ThreeDImageBytes bytes;
+  bytes.flags = config_.imageByte(kFlagsOffset);
+  bytes.left = config_.imageByte(kLeftOffset);
+  bytes.right = config_.imageByte(kRightOffset);
+  m_record = RecordFromBytes(bytes);
+  return true;
+}
+
 void CThreeDSound::StoreRecord() {
-  if (!StoreRecordIntoImage(m_record, config_.deviceConfigImage))
-    DebugWrite(L"***** 3D: the configuration image cannot hold the 3D record *****\n");
+  if (!config_.imageByte || !config_.setImageByte) {
+    DebugWrite(L"***** 3D: no configuration image to store the 3D record in *****\n");
+    return;
+  }
+  const ThreeDImageBytes bytes = BytesForRecord(m_record, config_.imageByte(kFlagsOffset));
+  config_.setImageByte(kFlagsOffset, bytes.flags);
+  config_.setImageByte(kLeftOffset, bytes.left);
+  config_.setImageByte(kRightOffset, bytes.right);
 }
 
 }  // namespace vorma::threed

@@ -36,10 +36,12 @@ struct ThreeDDeviceAccess {
   std::function<bool()> deviceSync;    // the equaliser's device-sync flag: slider and reset writes go out only while set
 };
 
-// The equaliser's device configuration image (read and written at 0xA1, 0xE7 and 0xE8) and its
-// fixed 256-byte factory table (read at the same offsets by the reset). Both must outlive the feature.
+// The equaliser's device configuration image, read and written at 0xA1, 0xE7 and 0xE8 (for the
+// window's DeviceConfigImage: its Byte and SetByte), and its fixed 256-byte factory table, read at
+// the same offsets by the reset. The table must outlive the feature.
 struct ThreeDConfigBytes {
-  std::span<std::uint8_t> deviceConfigImage;
+  std::function<std::uint8_t(std::size_t offset)> imageByte;
+  std::function<void(std::size_t offset, std::uint8_t value)> setImageByte;
   std::span<const std::uint8_t> factoryTable;
 };
 
@@ -107,13 +109,14 @@ public:
   int& ThreeDFromEeprom() { return m_n3DFromEeprom; }  // profile key 3DFromEEPROM
   int& Default3DEnable() { return m_nDefault3DEnable; }  // DefaultProfile.ini key 3DEN
   int Device3DState() const { return m_nDevice3DState; }  // last answer of Is3D_Enable
-  int AlphaLinkMode() const { return m_nAlphaMode; }
-  int BetaLinkMode() const { return m_nBetaMode; }
+  int& AlphaLinkMode() { return m_nAlphaMode; }   // -1 until the first click, then 0, 1, 2
+  int& BetaLinkMode() { return m_nBetaMode; }
   const ThreeDRecord& Record() const { return m_record; }
   bool MutuallyExclusive() const { return settings_.mutuallyExclusive == 1; }
 
   // --- construction and tear-down ---
-  // Start-up: the record from the image's 0xA1, 0xE7 and 0xE8, FBM on, link modes not chosen.
+  // Start-up, after the image was filled: the record from its 0xA1, 0xE7 and 0xE8, FBM on, link
+  // modes not chosen.
   void InitThreeD();
   // Tear-down: Reset3D, SetFBM (1), Apply3DOnOff (0).
   void ShutDown();
@@ -152,6 +155,7 @@ public:
 private:
   int WriteRecordTransaction();
   forms::Image* Slider(SliderIdentity identity);
+  bool ReadImageRecord();
   void StoreRecord();
 
   MainWindowControls& window_;

@@ -11,31 +11,25 @@ namespace vorma::threed {
 namespace {
 
 TEST(ThreeDRecordTest, ReadsAndStoresTheRecordAtItsThreeBytes) {
-  std::array<std::uint8_t, 0x100> image{};
-  image.fill(0xFF);
-  image[0xA1] = 0x7B;
-  image[0xE7] = 0xA3;
-  image[0xE8] = 0xA3;
-  ThreeDRecord record;
-  ASSERT_TRUE(ReadRecordFromImage(image, record));
-  EXPECT_EQ(record, (ThreeDRecord{0, 1, 10, 3, 10, 3}));  // the factory record
+  std::array<std::uint8_t, 0x100> table{};
+  table.fill(0xFF);
+  table[0xA1] = 0x7B;
+  table[0xE7] = 0xA3;
+  table[0xE8] = 0xA3;
+  ThreeDImageBytes bytes;
+  ASSERT_TRUE(ReadImageBytes(table, bytes));
+  EXPECT_EQ(bytes, (ThreeDImageBytes{0x7B, 0xA3, 0xA3}));
+  EXPECT_EQ(RecordFromBytes(bytes), (ThreeDRecord{0, 1, 10, 3, 10, 3}));  // the factory record
 
   // The flag bits are set and cleared one by one; the rest of 0xA1 belongs to others.
-  ASSERT_TRUE(StoreRecordIntoImage(ThreeDRecord{1, 0, 15, 0, 1, 14}, image));
-  EXPECT_EQ(image[0xA1], 0xBB);
-  EXPECT_EQ(image[0xE7], 0xF0);
-  EXPECT_EQ(image[0xE8], 0x1E);
-  EXPECT_EQ(image[0xA0], 0xFF);
-  EXPECT_EQ(image[0xE9], 0xFF);
+  EXPECT_EQ(BytesForRecord(ThreeDRecord{1, 0, 15, 0, 1, 14}, 0x7B), (ThreeDImageBytes{0xBB, 0xF0, 0x1E}));
+  EXPECT_EQ(BytesForRecord(ThreeDRecord{0, 1, 10, 3, 10, 3}, 0x80), (ThreeDImageBytes{0x40, 0xA3, 0xA3}));
 
-  // An image too short for the record is neither read nor written.
-  std::array<std::uint8_t, 0xE8> shortImage{};
-  shortImage.fill(0xBD);
-  ThreeDRecord untouched{1, 1, 1, 1, 1, 1};
-  EXPECT_FALSE(ReadRecordFromImage(shortImage, untouched));
-  EXPECT_EQ(untouched, (ThreeDRecord{1, 1, 1, 1, 1, 1}));
-  EXPECT_FALSE(StoreRecordIntoImage(record, shortImage));
-  EXPECT_EQ(shortImage[0xA1], 0xBD);
+  // A table too short for the record is not read.
+  const std::array<std::uint8_t, 0xE8> shortTable{};
+  ThreeDImageBytes untouched{1, 2, 3};
+  EXPECT_FALSE(ReadImageBytes(shortTable, untouched));
+  EXPECT_EQ(untouched, (ThreeDImageBytes{1, 2, 3}));
 }
 
 TEST(ThreeDRecordTest, RegisterValuesAboveFifteenAreRefused) {

@@ -62,7 +62,8 @@ void ThreeDFeatureTest::SetUp() {
   access.deviceActive = [this] { return deviceActive; };
   access.deviceSync = [this] { return deviceSync; };
   threed::ThreeDConfigBytes bytes;
-  bytes.deviceConfigImage = configImage;
+  bytes.imageByte = [this](std::size_t offset) { return configImage.at(offset); };
+  bytes.setImageByte = [this](std::size_t offset, std::uint8_t value) { configImage.at(offset) = value; };
   bytes.factoryTable = factoryTable;
   threed::ThreeDSkinPictures skin;
   skin.skinDirectory = [this] { return skinDirectory; };
