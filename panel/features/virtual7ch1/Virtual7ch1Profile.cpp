@@ -18,17 +18,15 @@ constexpr wchar_t kEnableKey[] = L"7ch1EN";
 constexpr int kSaveOrder[kSpeakerCount] = {kSpeakerC, kSpeakerL, kSpeakerLS, kSpeakerLB,
                                            kSpeakerRB, kSpeakerRS, kSpeakerSUB, kSpeakerR};
 
-// A missing enable counts as 0; otherwise its leading digits.
+// 7ch1EN as 0 or 1: on when its leading digits are a non-zero number; missing counts as off.
 int ReadEnable(const std::wstring& path) {
   std::wstring value;
   ReadProfileString(path, kSection, kEnableKey, value);
-  int number = 0;
   for (wchar_t c : value) {
     if (c < L'0' || c > L'9') break;
-    number = number * 10 + (c - L'0');
-    if (number > 1) break;
+    if (c != L'0') return 1;
   }
-  return number;
+  return 0;
 }
 
 }  // namespace
@@ -52,7 +50,7 @@ void CVirtual7ch1Page::ReadProfileSpeakers(const std::wstring& path,
 }
 
 void CVirtual7ch1Page::LoadProfile(const std::wstring& path, int threeDEnable) {
-  enable_ = ReadEnable(path) != 0 ? 1 : 0;
+  enable_ = ReadEnable(path);
   if (settings_.exclusive3DV7ch1 == 1 && threeDEnable == 1) enable_ = 0;
   lastProfileEnable_ = enable_;
   ReadProfileSpeakers(path, nullptr);
@@ -71,7 +69,7 @@ void CVirtual7ch1Page::SaveProfile(const std::wstring& path) const {
   WriteProfileString(path, kSection, kEnableKey, std::to_wstring(enable_));
 }
 
-void CVirtual7ch1Page::ReadDefaultEnable(const std::wstring& path) { defaultEnable_ = ReadEnable(path) != 0 ? 1 : 0; }
+void CVirtual7ch1Page::ReadDefaultEnable(const std::wstring& path) { defaultEnable_ = ReadEnable(path); }
 
 void CVirtual7ch1Page::RescaleSpeakers() {
   const SpeakerCircle circle = controls_.VirtualCenter();

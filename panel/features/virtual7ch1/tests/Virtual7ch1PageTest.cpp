@@ -378,6 +378,12 @@ TEST_F(Virtual7ch1PageTest, ProfileKeepsPositionsAndEnableAndSkinSwitchScalesDis
   v71.LoadProfile(profile, /*threeDEnable=*/1);  // the two exclude each other
   EXPECT_EQ(v71.Virtual7ch1Enable(), 0);
   EXPECT_EQ(v71.LastProfileEnable(), 0);
+  // A speaker key that is not a position leaves that speaker where it is.
+  const std::wstring broken = folder.WriteBytes(L"Broken.ini", "[Virtual7ch1]\r\nSUB=580\r\nC=600,200\r\n7ch1EN=3\r\n");
+  v71.LoadProfile(broken, /*threeDEnable=*/0);
+  EXPECT_EQ(At(features::kSpeakerSUB), (features::PixelPoint{580, 270}));
+  EXPECT_EQ(At(features::kSpeakerC), (features::PixelPoint{600, 200}));
+  EXPECT_EQ(v71.Virtual7ch1Enable(), 1);
   v71.ReadDefaultEnable(profile);
   EXPECT_EQ(v71.DefaultEnable(), 1);
   v71.ReadDefaultEnable(folder.File(L"Missing.ini"));
