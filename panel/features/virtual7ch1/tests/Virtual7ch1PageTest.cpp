@@ -94,6 +94,15 @@ TEST_F(Virtual7ch1PageTest, SpeakerAtTheCentreSendsLevelAndAngleZeroAndFarOnesAr
   EXPECT_EQ(State("v71.level.7"), "1.7");
   EXPECT_EQ(State("v71.angle.0"), "3.14159");
   EXPECT_EQ(State("v71.block.enable"), "1");
+
+  // A refused block is reported as result 1; without a device nothing is sent and nothing fails.
+  ASSERT_EQ(client.InjectFault(device, "DLLQZ_SetVirtual7ch1", 1), virtual72xx::kOk);
+  EXPECT_EQ(v71.SendVirtual7ch1(0), 1);
+  EXPECT_EQ(State("v71.block.enable"), "1");
+  host.deviceActive = false;
+  SdkCalls();
+  EXPECT_EQ(v71.SendVirtual7ch1(0), 0);
+  EXPECT_EQ(SdkCalls(), Lines{});
 }
 
 TEST_F(Virtual7ch1PageTest, ResetPlacesTheDefaultArrangementAndSendsItsBlock) {
