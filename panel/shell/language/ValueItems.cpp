@@ -1,0 +1,89 @@
+#include "panel/shell/language/ValueItems.h"
+
+namespace vorma::shell {
+
+namespace {
+
+constexpr wchar_t kDelimiter = L',';
+constexpr wchar_t kQuote = L'"';
+
+// Reads a quoted item starting at the opening quote; `pos` ends after the closing quote (or at
+// the end of an unterminated item).
+std::wstring ReadQuoted(std::wstring_view value, size_t& pos) {
+  std::wstring item;
+  ++pos;
+  while (pos < value.size()) {
+    const wchar_t c = value[pos++];
+    if (c != kQuote) {
+      item += c;
+      continue;
+    }
+    if (pos < value.size() && value[pos] == kQuote) {
+      item += kQuote;
+      ++pos;
+      continue;
+    }
+    break;
+  }
+  return item;
+}
+
+int DigitValue(wchar_t c) {
+  if (c >= L'0' && c <= L'9') return c - L'0';
+  if (c >= L'a' && c <= L'f') return c - L'a' + 10;
+  if (c >= L'A' && c <= L'F') return c - L'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+std::vector<std::wstring> SplitValueItems(std::wstring_view value) {
+  std::vector<std::wstring> items;
+  size_t pos = 0;
+  while (pos < value.size()) {
+    std::wstring item;
+    if (value[pos] == kQuote) item = ReadQuoted(value, pos);
+    // Text after a closing quote stays with its item rather than shifting the fields after it.
+    while (pos < value.size() && value[pos] != kDelimiter) item += value[pos++];
+    items.push_back(std::move(item));
+    if (pos < value.size()) {
+      ++pos;  // the comma
+      if (pos == value.size()) items.emplace_back();
+    }
+  }
+  return items;
+}
+
+std::optional<std::int32_t> ParseStrictInteger(std::wstring_view text) {
+  size_t pos = 0;
+  while (pos < text.size() && text[pos] == L' ') ++pos;
+  bool negative = false;
+  if (pos < text.size() && (text[pos] == L'+' || text[pos] == L'-')) negative = text[pos++] == L'-';
+  unsigned base = 10;
+  if (pos < text.size() && text[pos] == L'$') {
+    base = 16;
+    ++pos;
+  } else if (pos + 1 < text.size() && text[pos] == L'0' && (text[pos + 1] == L'x' || text[pos + 1] == L'X')) {
+    base = 16;
+    pos += 2;
+  }
+  if (pos == text.size()) return std::nullopt;
+  // Decimal magnitudes go up to 2^31 (the most negative value); hexadecimal ones fill 32 bits.
+  const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+  std::uint64_t magnitude = 0;
+  for (; pos < text.size(); ++pos) {
+    const int digit = DigitValue(text[pos]);
+    if (digit < 0 || static_cast<unsigned>(digit) >= base) return std::nullopt;
+    magnitude = magnitude * base + static_cast<unsigned>(digit);
+    if (magnitude > limit) return std::nullopt;
+  }
+  const auto bits = static_cast<std::uint32_t>(negative ? 0u - static_cast<std::uint32_t>(magnitude)
+                                                        : static_cast<std::uint32_t>(magnitude));
+  return static_cast<std::int32_t>(bits);
+}
+
+std::wstring NotAnIntegerMessage(std::wstring_view text) {
+  return L"'" + std::wstring(text) + L"' is not a valid integer value";
+}
+
+}  // namespace vorma::shell
