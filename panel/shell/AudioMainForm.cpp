@@ -1,29 +1,97 @@
 #include "panel/shell/AudioMainForm.h"
 
 #include "foundation/DebugOutput.h"
+#include "forms/Image.h"
+#include "panel/device/AudioCommand.h"
+#include "panel/device/DeviceDiscovery.h"
+#include "panel/device/FilterControl.h"
+#include "panel/device/HidRegisterTransport.h"
 #include "panel/device/SdkLibrary.h"
+#include "panel/shell/MainFormAppearance.h"
+#include "panel/shell/MainFormFeatures.h"
 #include "panel/shell/MainFormResource.h"
+#include "panel/shell/OsClass.h"
+#include "panel/shell/ResolutionFolder.h"
+
+#include <dbt.h>
+#include <mmsystem.h>
 
 #include <cwchar>
 #include <string>
 
 namespace vorma::shell {
+namespace {
+
+std::wstring ExecutablePath() {
+  wchar_t path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return std::wstring(path, length);
+}
+
+std::wstring DirectoryOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\') + 1); }
+
+}  // namespace
 
 TAudioMainForm::TAudioMainForm(forms::Application& application)
     : forms::Form(application, FormArgsFor(MainFormResource())) {
+  // 1-2: the window from its resource; the program path and the settings record.
   BuildFromResource();
+  m_strProgramPath = DirectoryOf(ExecutablePath());
+  appearance_ = std::make_unique<MainFormAppearance>(*this);
+  // 3: without the SDK nothing else can work.
   if (!BindSdkLibrary()) return;
-  // The steps from the timers and registered messages onwards do not exist yet; the window shows
-  // its resource pictures only and talks to no device.
-  DebugWrite(L"===== TAudioMainForm: construction stops after the SDK binding until the remaining steps are built =====\n");
+  // 4-8
+  EnableTimer(L"Timer1", false);
+  RegisterWindowMessages();
+  DetermineOsClass();
+  m_bActivated = false;
+  const std::wstring configPath = m_strProgramPath + L"AudioConfig.cfg";
+  ReadAudioConfig(L"AudioConfig.cfg", ExecutablePath(), m_Settings);
+  EnableTimer(L"Timer1", false);
+  // 9-11: the user's language and skin, and the screen-size folder both have.
+  appearance_->ReadUserLanguageAndSkin(m_Settings.InstallFolderName, m_tcLanguage, m_tcSkin);
+  ChooseResolutionFolder();
+  // 12: the application's title; icons and the tray hint come with the tray.
+  App().SetTitle(m_Settings.InstallAppTitle);
+  DebugWrite(L"===== TAudioMainForm: the tray icon and its hint are not built yet =====\n");
+  // 13: the window's own configuration values (a strictly read value that is not a number ends here).
+  config_ = ReadMainFormSettings(configPath);
+  // 14-18: languages, skins, plug-ins; the outline; the skin.
+  m_nLanguageCount = appearance_->BuildLanguageMenu();
+  m_nSkinCount = appearance_->BuildSkinMenu();
+  m_nPluginCount = 0;
+  DebugWrite(L"===== TAudioMainForm: the plug-in list is not built yet =====\n");
+  appearance_->LoadLanguage(m_tcLanguage);
+  appearance_->ApplyLanguageToControls();
+  if (config_.regionCut != 0) appearance_->CutWindowRegion();
+  appearance_->LoadSkin(m_tcSkin);
+  appearance_->ApplySkinToControls();
+  appearance_->ApplyLanguageToControls();
+  // 19-22: the device.
+  ports_ = std::make_unique<DevicePorts>(CreateDevicePorts());
+  activation_ = std::make_unique<DeviceActivation>(*ports_, static_cast<DeviceActivationHost&>(*this), configPath);
+  activation_->ActivateAtStartup();
+  // 23-35: the features.
+  features_ = std::make_unique<MainFormFeatures>(*this);
+  StartFeatures();
 }
+
+TAudioMainForm::~TAudioMainForm() = default;
 
 void TAudioMainForm::BuildFromResource() {
   const FormBuildReport report = AddResourceToForm(MainFormResource(), *this, *this);
-  if (!report.unboundHandlers.empty())
-    DebugPrint(L"TAudioMainForm: %d control handlers are not built yet\n", static_cast<int>(report.unboundHandlers.size()));
+  const FormBuildReport menuReport = AddMenuToPopup(MainFormResource(), L"PopupMenu", popupMenu_, *this);
+  for (std::wstring_view name : menuReport.unboundHandlers)
+    DebugPrint(L"TAudioMainForm: menu handler %.*s is not built yet\n", static_cast<int>(name.size()), name.data());
+  for (std::wstring_view name : report.unboundHandlers)
+    DebugPrint(L"TAudioMainForm: handler %.*s is not built yet\n", static_cast<int>(name.size()), name.data());
   if (!Create()) DebugWin32Failure(L"TAudioMainForm: creating the window", GetLastError());
   OnActivate = [this](forms::Form&) { FormActivate(); };
+  OnDestroy = [this](forms::Form&) { FormDestroy(); };
+  OnMouseDown = [this](forms::Form&, const forms::MouseEventArgs& args) { FormMouseDown(args); };
+  OnMessage = [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return OnWindowMessage(message, wParam, lParam, result);
+  };
 }
 
 bool TAudioMainForm::BindSdkLibrary() {
@@ -33,15 +101,84 @@ bool TAudioMainForm::BindSdkLibrary() {
   std::swprintf(text, std::size(text), L"***** Open_DLLQZ_UsbAudio72xx, ret = %d *****", sdkLoadResult_);
   App().MessageBox(text, L"", MB_OK);
   DebugWrite(std::wstring(text) + L"\n");
-  // Without the library no feature can work; the message loop ends on this before it shows anything
-  // useful, and the process ends cleanly.
+  // The message loop ends on this before it shows anything, and the process ends cleanly.
   PostMessageW(Hwnd(), WM_QUIT, 0, 0);
   return false;
 }
 
+void TAudioMainForm::RegisterWindowMessages() {
+  m_uMsgAppExit = RegisterWindowMessageW(L"WM_KVX72xxAPP_EXIT");
+  m_uMsgEffectExit = RegisterWindowMessageW(L"WM_AUDIO_EFFECT_EXIT");
+  m_uMsgExitResume = RegisterWindowMessageW(L"WM_APP_EXIT_RESUME");
+}
+
+void TAudioMainForm::DetermineOsClass() {
+  const OsVersion version = CurrentOsVersion();
+  m_nOsClass = OsClassOf(version);
+  m_bPreVista = (version.major & 0xFF) <= 5;
+}
+
+void TAudioMainForm::ChooseResolutionFolder() {
+  const std::wstring folder = ResolutionFolderForScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  m_tcResolutionFolder = UsableResolutionFolder(folder, m_strProgramPath, m_Settings.SkinFolderName, m_tcSkin,
+                                                m_Settings.LanguageFolderName, m_tcLanguage);
+  DebugPrint(L"TAudioMainForm: resolution folder \"%ls\"\n", m_tcResolutionFolder.c_str());
+}
+
+void TAudioMainForm::StartFeatures() {
+  MainFormFeatures& features = *features_;
+  // 23-26
+  features.InitEqDefaults();
+  for (int slot = 0; slot < 4; ++slot) features.ShowEqPreset(slot);
+  if (config_.defaultIni == 1) features.LoadDefaultProfile();
+  features.Startup3D();
+  m_nFBM = 1;
+  m_nEffect = 1;
+  ShowEffectButtons();
+  features.ComputeSpeakerLayout();
+  // 27-31
+  const bool active = DeviceActive();
+  bool endpointFound = false;
+  if (active) {
+    features.Startup7ch1();
+    std::uint32_t value = 0;
+    QueryFilterState(*ports_->filter, value);
+    QueryFilterValue(*ports_->filter, 0, value);
+    features.StartupMic();
+    endpointFound = LookUpAudioEndpoint();
+    if (endpointFound || m_nOsClass != kCoreAudioOsClass) {
+      OpenCaptureMonitor();
+      RefreshMicDisplay();
+      CloseCaptureMonitor();
+    }
+    features.PassScalar(config_.v7ch1Scalar);
+  }
+  features.LoadVirtual7ch1ProfileValues();
+  SetFilterSwitch(*ports_->filter, 1);
+  if (!activation_->RegisterDeviceNotifications(Hwnd()))
+    DebugWin32Failure(L"TAudioMainForm: registering for device notifications", GetLastError());
+  if (endpointFound) ReleaseAudioEndpoint();
+  // 32-35
+  if (forms::Image* bee = ImageNamed(L"BeeImage")) bee->SetVisible(false);
+  ShowPageControls(1);
+  const bool lastProfileFound = features.LoadLastProfile();
+  if (!lastProfileFound) features.ReadEncoderAndVoiceFromRegistry();
+  if (active) {
+    features.ReadGPIOAndSetUI();
+    if (EqFromEeprom()) { SyncEqFromDevice(); SyncEqFromDevice(); }
+    if (ThreeDFromEeprom()) { Sync3DFromDevice(); Sync3DFromDevice(); }
+    if (config_.gpio.SwitchMode() || (EncEnabled() && config_.encButtonMode == 1 && SetEncGpioMode() == 0))
+      ScanENCGPIO();
+    StartLEDWorker();
+    activation_->ResetActivationCount();
+  }
+  ClearStartScanGPIO();
+}
+
 void TAudioMainForm::FormCreate() {
-  // The slider and speaker drags arrive here once they are built; the hook never stops a message.
-  App().SetMessageHook([](const MSG&) {});
+  // Every message of the application passes here before it is dispatched; the controls still get
+  // it, so a slider follows the cursor without taking the mouse capture.
+  App().SetMessageHook([this](const MSG& message) { OnApplicationMessage(message); });
   DebugWrite(L"FormCreate");
 }
 
@@ -53,16 +190,70 @@ void TAudioMainForm::FormActivate() {
     DebugWrite(L"-serviceboot");
     PostMessageW(Hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   }
+  SaveSnapshotsWhenAsked();
 }
+
+void TAudioMainForm::FormDestroy() {
+  if (!activation_ || !features_) return;  // the start-up ended before the device was looked at
+  MainFormFeatures& features = *features_;
+  features.SaveLastProfile();
+  features.CloseMediaPlayer();
+  features.ResetEq();
+  features.ApplyEqOnOff(0);
+  features.Shutdown3D();
+  std::unique_ptr<HidConnection> hid = OpenHidDevice(*ports_->hid, activation_->VendorId(), activation_->ProductId());
+  if (hid) {
+    WriteDeviceRegister(*hid, 256, 0);
+    SetFilterEffect(*ports_->filter, 0);
+    SetFilterSwitch(*ports_->filter, 1);
+    m_nVirtual7ch1Enable = 0;
+    features.ResetSpeakers();
+    KVX_AudioSetOnOff(4, 0, 0);
+    KVX_AudioSetOnOff(7, 0, 0);
+    CloseLEDWorkerHandle();
+    EndRegisterWrites(*hid);
+    hid.reset();
+    activation_->CloseDevice();
+  }
+  if (UniqueHandle mutex{OpenMutexW(SYNCHRONIZE, FALSE, App().Title().c_str())}) ReleaseMutex(mutex.get());
+}
+
+void TAudioMainForm::TimerTimer() {
+  if (!features_ || !DeviceActive()) return;
+  MainFormFeatures& features = *features_;
+  if (m_nCW) features.RotateClockwise();
+  else if (m_nCCW) features.RotateCounterclockwise();
+  else if (m_nNarrow) features.NarrowSpeakers();
+  else if (m_nEnlarge) features.EnlargeSpeakers();
+  if (m_nCW || m_nCCW || m_nNarrow || m_nEnlarge) features.ApplySpeakerLayout();
+}
+
+bool TAudioMainForm::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
+  if (message == WM_DEVICECHANGE && activation_) activation_->OnDeviceChange(wParam, lParam);
+  else if (message == MM_WIM_DATA && features_) features_->CaptureLevel(wParam, lParam);
+  // The default handling follows in every case.
+  return false;
+}
+
+void TAudioMainForm::OnApplicationMessage(const MSG& message) {
+  switch (message.message) {
+    case WM_MOUSEMOVE: OnMsgMouseMove(); break;
+    case WM_LBUTTONDOWN: OnMsgLButtonDown(); break;
+    case WM_LBUTTONUP: OnMsgLButtonUp(); break;
+    default: break;
+  }
+}
+
+void TAudioMainForm::EnableTimer(std::wstring_view name, bool enabled) {
+  if (forms::Timer* timer = FindTimer(name)) timer->SetEnabled(enabled);
+}
+
+bool TAudioMainForm::DeviceActive() const { return activation_ && activation_->DeviceActive(); }
+
+void TAudioMainForm::ProcessPendingMessages() { App().ProcessMessages(); }
 
 bool CommandLineAsksServiceBoot(const std::wstring& rawCommandLine) {
   return rawCommandLine.find(L"-serviceboot") != std::wstring::npos;
 }
-
-// No control handler of the main window is built yet; the builder reports them as unbound.
-forms::MouseHandler TAudioMainForm::MouseHandlerNamed(std::wstring_view) { return {}; }
-forms::NotifyHandler TAudioMainForm::NotifyHandlerNamed(std::wstring_view) { return {}; }
-std::function<void(forms::Timer&)> TAudioMainForm::TimerHandlerNamed(std::wstring_view) { return {}; }
-std::function<void(forms::MenuItem&)> TAudioMainForm::MenuHandlerNamed(std::wstring_view) { return {}; }
 
 }  // namespace vorma::shell

@@ -1,40 +1,267 @@
 #pragma once
-// The panel's main window. Its construction runs the start-up in order; so far it builds the window
-// from the form resource and binds the SDK library, and stops there until the later steps exist.
+// The panel's main window: a borderless skinned window whose every control comes from its form
+// resource. Its construction runs the start-up in a fixed order (SDK, configuration, skin and
+// language, device, features); its input side routes every press through the controls' Tags.
+//
+// The class is split over several files by responsibility:
+//   AudioMainForm.cpp            construction, form events, timers, message routing, tear-down
+//   MainFormInput.cpp            mouse-down/up dispatch by Tag, labels, page switch
+//   MainFormButtons.cpp          two-state buttons, radio groups, page buttons, feature reset
+//   MainFormPages.cpp            which controls a page shows
+//   MainFormDrag.cpp             slider and speaker drag through the application message hook
+//   MainFormAppearance.cpp       skin and language records as the window applies them
+//   MainFormFeatures.cpp         the feature operations the window calls
+//   MainFormActivationHost.cpp   what device activation asks of the window
+//   MainFormEvents.cpp           the handler names of the form resource
+//   MainFormSnapshots.cpp        pictures of every page for checking skins and translations
 
 #include "forms/Application.h"
 #include "forms/Form.h"
+#include "forms/PopupMenu.h"
+#include "foundation/AudioConfig.h"
+#include "panel/device/DeviceActivation.h"
+#include "panel/device/DeviceActivationHost.h"
+#include "panel/device/DevicePorts.h"
 #include "panel/shell/FormBuilder.h"
+#include "panel/shell/MainFormSettings.h"
+#include "panel/shell/MainWindowControls.h"
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace vorma::shell {
 
-class TAudioMainForm final : public forms::Form, private FormEventSource {
+class MainFormAppearance;
+class MainFormFeatures;
+
+// The drag kinds of a press on a slider or speaker.
+enum class DragMode { None = 0, EqBand = 1, Mic = 2, Speaker = 3, ThreeD = 4, Encoder = 5 };
+
+class TAudioMainForm final : public forms::Form,
+                             private FormEventSource,
+                             public MainWindowControls,
+                             private DeviceActivationHost {
 public:
   // Builds the window and runs the start-up. When the SDK library cannot be bound, the failure is
   // shown and WM_QUIT is posted, so the application leaves its message loop and the process ends.
+  // A configuration value that must be a number and is not throws ConversionError.
   explicit TAudioMainForm(forms::Application& application);
+  ~TAudioMainForm() override;
 
   // 0 when the start-up ran, otherwise the SDK binding's result.
   int SdkLoadResult() const { return sdkLoadResult_; }
 
-  // The form's creation event: installs the application message hook.
+  // The LED settings dialog; while it is shown the window's drags and window moves stand still.
+  void SetLedDialog(forms::Form* dialog) { ledDialog_ = dialog; }
+
+  // Form events bound in the form resource.
   void FormCreate();
-  // Every activation; the first one minimises a panel that the service started at logon.
   void FormActivate();
+  void FormDestroy();
+
+  // --- input side ---
+  void OnImageMouseDown(forms::Control& sender, const forms::MouseEventArgs& args);
+  void OnImageMouseUp(forms::Control& sender, const forms::MouseEventArgs& args);
+  void OnLabelMouseDown(forms::Control& sender, const forms::MouseEventArgs& args);
+  void OnLabelMouseUp(forms::Control& sender, const forms::MouseEventArgs& args);
+  void OnLabelPageMouseDown(forms::Control& sender, const forms::MouseEventArgs& args);
+  void FormMouseDown(const forms::MouseEventArgs& args);
+  void CloseImageClick();
+  void MinimizeImageClick();
+  void OnMsgLButtonDown();
+  void OnMsgMouseMove();
+  void OnMsgLButtonUp();
+
+  void PageButtonShow(int pageButton);
+  void ShowPageControls(int page);
+  void ResetFeatureButtons() override;
+
+  // --- MainWindowControls ---
+  forms::Image* ImageNamed(std::wstring_view name) override;
+  forms::Label* LabelNamed(std::wstring_view name) override;
+  forms::Image* FindImageByTag(int tag) override;
+  forms::Label* FindLabelByTag(int tag) override;
+  forms::Shape* FindShapeByTag(int tag);
+  void ChangeImageAttr(forms::Image& image, std::wstring_view skinKey) override;
+  void SetLabelColor(forms::Label& label, std::wstring_view languageKey, bool down) override;
+  std::wstring LanguageText(std::wstring_view languageKey) override;
+  void ToggleButtonState(int tag, int& state) override;
+  SliderRange EqSliderRange() override;
+  SliderRange MicSliderRange() override;
+  SpeakerCircle VirtualCenter() override;
+  void ProcessPendingMessages() override;
+
+  // --- state read by tests and other parts ---
+  int CurrentPage() override { return m_nCurrentPage; }
+  bool DeviceActive() const;
+  int EqPreset() const { return m_nEQPreset; }
+  int Effect() const { return m_nEffect; }
+  DragMode CurrentDragMode() const { return static_cast<DragMode>(m_nDragMode); }
+  const MainFormSettings& Settings() const { return config_; }
+  const std::wstring& ResolutionFolder() const { return m_tcResolutionFolder; }
 
 private:
+  // --- construction ---
+  void BuildFromResource();
+  bool BindSdkLibrary();
+  void RegisterWindowMessages();
+  void DetermineOsClass();
+  void ChooseResolutionFolder();
+  void StartFeatures();
+  void SaveSnapshotsWhenAsked();
+
+  // --- FormEventSource ---
   forms::MouseHandler MouseHandlerNamed(std::wstring_view name) override;
   forms::NotifyHandler NotifyHandlerNamed(std::wstring_view name) override;
   std::function<void(forms::Timer&)> TimerHandlerNamed(std::wstring_view name) override;
   std::function<void(forms::MenuItem&)> MenuHandlerNamed(std::wstring_view name) override;
 
-  void BuildFromResource();
-  bool BindSdkLibrary();
+  // --- messages and timers ---
+  bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void OnApplicationMessage(const MSG& message);
+  void TimerTimer();
+  void EnableTimer(std::wstring_view name, bool enabled);
 
+  // --- input helpers (MainFormInput.cpp) ---
+  bool SwitchLockIgnores(int tag) const;
+  void ShowDeviceWarning();
+  void ShowEncoderWarning();
+  void RunMouseDownAction(int tag, forms::Control& sender);
+  void RunMouseUpAction(int tag);
+  void PageImageDown(int tag);
+  void ButtonPictureDown(std::wstring_view image, std::wstring_view skinKey, std::wstring_view label,
+                         std::wstring_view languageKey);
+  void ButtonPictureUp(std::wstring_view image, std::wstring_view skinKey, std::wstring_view label,
+                       std::wstring_view languageKey);
+  void ShowAboutDialog();
+  bool BeeBoxTicked();
+  void Toggle3DEnable();
+  void ToggleVirtual7ch1Enable();
+  void ToggleVirtualMotion(int tag);
+  void SwitchVirtualMotionOff(int tag);
+
+  // --- radio groups (MainFormButtons.cpp) ---
+  void ShowEqPresetButtons();
+  void ShowEffectButtons();
+
+  // --- drag helpers (MainFormDrag.cpp) ---
+  void StartDrag(forms::Control& control, DragMode mode);
+  int JumpSlider(int sliderTag, int clickY, SliderRange range);
+  void PressSliderOrBar(forms::Control& control, POINT client);
+  void MoveSpeaker(forms::Control& speaker, int left, int top);
+
+  // --- state members the two-state buttons flip ---
+  int& StateOfTag(int tag);
+
+  // --- DeviceActivationHost (MainFormActivationHost.cpp) ---
+  void SetDeviceLabel(DeviceLabelKind kind) override;
+  void SetDeviceIndicators(bool active) override;
+  void RefreshPage() override;
+  void StartTimer1() override;
+  void StopTimer1() override;
+  int OsClass() override { return m_nOsClass; }
+  bool LookUpAudioEndpoint() override;
+  void ReleaseAudioEndpoint() override;
+  void OpenCaptureMonitor() override;
+  void CloseCaptureMonitor() override;
+  void MarkCaptureMonitorClosed() override;
+  void RefreshMicDisplay() override;
+  void ResetMicMeters() override;
+  bool GpioReadSettingOn() override;
+  bool SwitchMode() override { return config_.gpio.SwitchMode(); }
+  void ScanENCGPIO() override;
+  int SetEncGpioMode() override;
+  void ClearStartScanGPIO() override;
+  void InitEnc() override;
+  void ShowEnc() override;
+  bool EncEnabled() override;
+  int EncButtonMode() override { return config_.encButtonMode; }
+  void InitVoiceEffect() override;
+  void ShowVoiceEffect() override;
+  bool EqFromEeprom() override;
+  void SyncEqFromDevice() override;
+  int DefaultEqEnable() override;
+  void SetEqEnable(int enable) override;
+  void ApplyEqOnOff(int enable) override;
+  bool ThreeDFromEeprom() override;
+  void Sync3DFromDevice() override;
+  int Default3DEnable() override;
+  int Get3DEnable() override;
+  void Set3DEnable(int enable) override;
+  void Apply3DOnOff(int enable) override;
+  int DefaultVirtual7ch1Enable() override;
+  bool ThreeDV7ch1MutuallyExclusive() override { return config_.exclusive3DV7ch1 == 1; }
+  void SetVirtual7ch1Enable(int enable) override;
+  void Update7ch1UI() override;
+  void ShowVirtual7ch1Button() override;
+  int SendVirtual7ch1(int enable) override;
+  float Virtual7ch1Scalar() override { return config_.v7ch1Scalar; }
+  bool LastProfileVirtual7ch1On() override;
+  void StartLEDWorker() override;
+  void CloseLEDWorkerHandle() override;
+
+  friend class MainFormAppearance;
+
+  // --- members ---
   int sdkLoadResult_ = 0;
+  forms::PopupMenu popupMenu_;
+  forms::Form* ledDialog_ = nullptr;
+  std::unique_ptr<DevicePorts> ports_;
+  std::unique_ptr<DeviceActivation> activation_;
+  std::unique_ptr<MainFormAppearance> appearance_;
+  std::unique_ptr<MainFormFeatures> features_;
+
+  std::wstring m_strProgramPath;
+  AudioConfigInfo m_Settings;
+  MainFormSettings config_;
+  UINT m_uMsgAppExit = 0;
+  UINT m_uMsgEffectExit = 0;
+  UINT m_uMsgExitResume = 0;
+  int m_nOsClass = 0;
+  bool m_bPreVista = false;
   bool m_bActivated = false;
+  std::wstring m_tcLanguage;
+  std::wstring m_tcSkin;
+  std::wstring m_tcResolutionFolder;
+  int m_nLanguageCount = 0;
+  int m_nSkinCount = 0;
+  int m_nPluginCount = 0;
+  int m_nCurrentPage = 1;
+
+  // Feature states of the two-state buttons.
+  int m_nEQEnable = 0;
+  int m_n3DEnable = 0;
+  int m_nVirtual7ch1Enable = 0;
+  int m_nMicBoost = 0;
+  int m_nMicMute = 0;
+  int m_nMicMonitor = 0;
+  int m_nFBM = 0;
+  int m_nDeviceSync = 0;
+  int m_nLEDIndicator = 1;
+  int m_nCW = 0;
+  int m_nCCW = 0;
+  int m_nEnlarge = 0;
+  int m_nNarrow = 0;
+  int noState_ = 0;
+  int m_nDeviceIn = 0;
+  int m_nDeviceOut = 0;
+  int m_nEQPreset = 1;
+  int m_n3DAlphaMode = -1;
+  int m_n3DBetaMode = -1;
+  int m_nEffect = 0;
+
+  // Hardware-button state the switch lock reads.
+  int m_nGPIOOnOff = 1;
+  int m_bGPIOScanMode = 0;
+
+  // Drag state.
+  unsigned char m_bDragging = 0;
+  POINT m_ptDragStart{};
+  forms::Control* m_pDragControl = nullptr;
+  int m_nDragStartLeft = 0;
+  int m_nDragStartTop = 0;
+  int m_nDragMode = 0;
 };
 
 // Whether the raw process command line asks for a start minimised to the tray.

@@ -41,7 +41,16 @@ void RunPanelForms(const std::wstring& programFullPath) {
   // The title is what a second panel looks for on the "TApplication" window.
   application.SetTitle(ReadApplicationTitle(programFullPath));
 
-  auto mainForm = std::make_unique<shell::TAudioMainForm>(application);
+  std::unique_ptr<shell::TAudioMainForm> mainForm;
+  try {
+    mainForm = std::make_unique<shell::TAudioMainForm>(application);
+  } catch (const shell::ConversionError& error) {
+    // A configuration value the panel cannot read as a number: the panel does not guess, it says
+    // which value is wrong and ends.
+    DebugPrint(L"TAudioMainForm: %ls\n", error.Text().c_str());
+    application.ShowError(error.Text());
+    return;
+  }
   application.SetMainForm(*mainForm);
   // A panel whose start-up failed ends at once; showing its empty window first would only flash.
   if (mainForm->SdkLoadResult() != 0) application.SetShowMainForm(false);

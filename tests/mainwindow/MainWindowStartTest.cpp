@@ -22,8 +22,8 @@ namespace {
 
 constexpr DWORD kRunTimeoutMs = 60000;
 constexpr wchar_t kTitle[] = L"Vorma Main Window Test";
-constexpr wchar_t kStopLine[] =
-    L"===== TAudioMainForm: construction stops after the SDK binding until the remaining steps are built =====\n";
+// The last construction step writes this; a start that failed earlier never does.
+constexpr wchar_t kStartedLine[] = L"===== ClearStartScanGPIO: not built yet =====\n";
 constexpr wchar_t kSdkFailure[] = L"***** Open_DLLQZ_UsbAudio72xx, ret = 1 *****";
 
 struct WindowMatch {
@@ -80,7 +80,11 @@ public:
     CopyFileW(test::HostPathToWindows(VORMA_PANEL_EXE).c_str(), Exe().c_str(), FALSE);
     if (withSdk)
       CopyFileW(test::HostPathToWindows(VORMA_SDK_DLL).c_str(), folder_.File(L"DLLQZ_UsbAudio72xx_x32.dll").c_str(), FALSE);
-    folder_.WriteBytes(L"AudioConfig.cfg", "[Install]\r\nInstallAppTitle=Vorma Main Window Test\r\n");
+    folder_.WriteBytes(L"AudioConfig.cfg",
+                       "[Install]\r\nInstallAppTitle=Vorma Main Window Test\r\n"
+                       "[Skin]\r\nRegionCut=0\r\n"
+                       "[GPIO]\r\nMODE=0\r\nENABLE=0,0,0,0,0,0,0,0,0,0\r\n"
+                       "[GPIOActive]\r\n0=1\r\n1=1\r\n2=1\r\n3=1\r\n4=1\r\n5=1\r\n6=1\r\n7=1\r\n8=1\r\n9=1\r\n");
   }
   std::wstring Exe() const { return folder_.File(L"Vormapanel.exe"); }
 
@@ -163,8 +167,8 @@ TEST(MainWindowStart, ComesUpOnTheVirtualDeviceAndEndsWhenClosed) {
   EXPECT_TRUE(IsWindowVisible(window));
   // The hidden application window carries the configured title, which a second start looks for.
   EXPECT_EQ(ForeignWindows(L"TApplication", kTitle).size(), 1u);
-  EXPECT_TRUE(panel.Wrote(kStopLine));
-  EXPECT_LT(panel.IndexOf(kStopLine), panel.IndexOf(L"FormCreate"));
+  EXPECT_TRUE(panel.Wrote(kStartedLine));
+  EXPECT_LT(panel.IndexOf(kStartedLine), panel.IndexOf(L"FormCreate"));
   EXPECT_LT(panel.IndexOf(L"FormCreate"), panel.IndexOf(L"FormActivate"));
   EXPECT_FALSE(panel.Wrote(L"-serviceboot"));
   ClosePanel(panel, window);
@@ -192,7 +196,7 @@ TEST(MainWindowStart, MissingSdkLibraryShowsItsResultAndEnds) {
   ASSERT_FALSE(boxTexts.empty());
   EXPECT_EQ(boxTexts.back(), kSdkFailure);
   EXPECT_TRUE(panel.Wrote(std::wstring(kSdkFailure) + L"\n"));
-  EXPECT_FALSE(panel.Wrote(kStopLine));
+  EXPECT_FALSE(panel.Wrote(kStartedLine));
   EXPECT_TRUE(MainWindows().empty());
 }
 

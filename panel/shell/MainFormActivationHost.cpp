@@ -1,0 +1,81 @@
+// What device activation asks of the main window: the device display, the poll timer and the
+// feature re-synchronisation, each forwarded to the window's own operation or to its feature.
+
+#include "panel/shell/AudioMainForm.h"
+
+#include "foundation/DebugOutput.h"
+#include "panel/shell/MainFormAppearance.h"
+#include "panel/shell/MainFormFeatures.h"
+
+namespace vorma::shell {
+namespace {
+
+void NotBuilt(const wchar_t* operation) { DebugPrint(L"===== %ls: not built yet =====\n", operation); }
+
+}  // namespace
+
+void TAudioMainForm::SetDeviceLabel(DeviceLabelKind kind) {
+  forms::Label* label = LabelNamed(L"DeviceActiveLabel");
+  if (!label) return;
+  const wchar_t* key = kind == DeviceLabelKind::Active          ? L"LabelActive"
+                       : kind == DeviceLabelKind::DriverMissing ? L"LabelUnDriver"
+                                                                : L"LabelUnactive";
+  appearance_->ApplyLabelRecord(*label, key, true);
+}
+
+// An active device shows DeviceActiveUpImage and DeviceUnActiveUpImage, an inactive one the two
+// Down pictures: the states are set so that the toggle lands there.
+void TAudioMainForm::SetDeviceIndicators(bool active) {
+  int in = active ? 1 : 0;
+  ToggleButtonState(54, in);
+  int out = active ? 0 : 1;
+  ToggleButtonState(55, out);
+  m_nDeviceIn = in;
+  m_nDeviceOut = out;
+}
+
+void TAudioMainForm::RefreshPage() { ShowPageControls(m_nCurrentPage); }
+void TAudioMainForm::StartTimer1() { EnableTimer(L"Timer1", true); }
+void TAudioMainForm::StopTimer1() { EnableTimer(L"Timer1", false); }
+
+bool TAudioMainForm::LookUpAudioEndpoint() { NotBuilt(L"LookUpAudioEndpoint"); return false; }
+void TAudioMainForm::ReleaseAudioEndpoint() { NotBuilt(L"ReleaseAudioEndpoint"); }
+void TAudioMainForm::OpenCaptureMonitor() { features_->StartCaptureMonitor(); }
+void TAudioMainForm::CloseCaptureMonitor() { features_->StopCaptureMonitor(); }
+void TAudioMainForm::MarkCaptureMonitorClosed() { NotBuilt(L"MarkCaptureMonitorClosed"); }
+void TAudioMainForm::RefreshMicDisplay() { NotBuilt(L"RefreshMicDisplay"); }
+void TAudioMainForm::ResetMicMeters() { NotBuilt(L"ResetMicMeters"); }
+
+bool TAudioMainForm::GpioReadSettingOn() { NotBuilt(L"GpioReadSettingOn"); return false; }
+void TAudioMainForm::ScanENCGPIO() { NotBuilt(L"ScanENCGPIO"); }
+int TAudioMainForm::SetEncGpioMode() { NotBuilt(L"SetEncGpioMode"); return 1; }
+void TAudioMainForm::ClearStartScanGPIO() { NotBuilt(L"ClearStartScanGPIO"); }
+void TAudioMainForm::InitEnc() { NotBuilt(L"InitEnc"); }
+void TAudioMainForm::ShowEnc() { features_->RefreshEncoderPage(); }
+bool TAudioMainForm::EncEnabled() { return features_->EncEnabled(); }
+void TAudioMainForm::InitVoiceEffect() { NotBuilt(L"InitVoiceEffect"); }
+void TAudioMainForm::ShowVoiceEffect() { features_->RefreshVoiceEffectPage(); }
+
+bool TAudioMainForm::EqFromEeprom() { NotBuilt(L"EqFromEeprom"); return false; }
+void TAudioMainForm::SyncEqFromDevice() { features_->SyncEqFromDevice(); }
+int TAudioMainForm::DefaultEqEnable() { NotBuilt(L"DefaultEqEnable"); return 0; }
+void TAudioMainForm::SetEqEnable(int enable) { m_nEQEnable = enable; }
+void TAudioMainForm::ApplyEqOnOff(int enable) { features_->ApplyEqOnOff(enable); }
+bool TAudioMainForm::ThreeDFromEeprom() { NotBuilt(L"ThreeDFromEeprom"); return false; }
+void TAudioMainForm::Sync3DFromDevice() { features_->Sync3DFromDevice(); }
+int TAudioMainForm::Default3DEnable() { NotBuilt(L"Default3DEnable"); return 0; }
+int TAudioMainForm::Get3DEnable() { return m_n3DEnable; }
+void TAudioMainForm::Set3DEnable(int enable) { m_n3DEnable = enable; }
+void TAudioMainForm::Apply3DOnOff(int enable) { features_->Apply3DOnOff(enable); }
+
+int TAudioMainForm::DefaultVirtual7ch1Enable() { NotBuilt(L"DefaultVirtual7ch1Enable"); return 0; }
+void TAudioMainForm::SetVirtual7ch1Enable(int enable) { m_nVirtual7ch1Enable = enable; }
+void TAudioMainForm::Update7ch1UI() { NotBuilt(L"Update7ch1UI"); }
+void TAudioMainForm::ShowVirtual7ch1Button() { NotBuilt(L"ShowVirtual7ch1Button"); }
+int TAudioMainForm::SendVirtual7ch1(int enable) { return features_->SendVirtual7ch1(enable); }
+bool TAudioMainForm::LastProfileVirtual7ch1On() { NotBuilt(L"LastProfileVirtual7ch1On"); return false; }
+
+void TAudioMainForm::StartLEDWorker() { NotBuilt(L"StartLEDWorker"); }
+void TAudioMainForm::CloseLEDWorkerHandle() { NotBuilt(L"CloseLEDWorkerHandle"); }
+
+}  // namespace vorma::shell

@@ -1,0 +1,277 @@
+#include "panel/shell/MainFormAppearance.h"
+
+#include "foundation/DebugOutput.h"
+#include "forms/PopupMenu.h"
+#include "panel/shell/AudioMainForm.h"
+#include "panel/shell/MainFormFeatures.h"
+#include "panel/shell/language/LabelAttr.h"
+#include "panel/shell/language/LanguageControls.h"
+#include "panel/shell/language/LanguageKeys.h"
+#include "panel/shell/language/LanguageMenu.h"
+#include "panel/shell/language/LanguageSetting.h"
+#include "panel/shell/skin/SkinApplying.h"
+#include "panel/shell/skin/SkinFolder.h"
+#include "panel/shell/skin/SkinLoading.h"
+#include "panel/shell/skin/SkinMenu.h"
+#include "panel/shell/skin/SkinSetting.h"
+#include "panel/shell/skin/UserSkinChoice.h"
+#include "panel/shell/skin/WindowRegion.h"
+
+#include <vector>
+
+namespace vorma::shell {
+
+struct MainFormAppearance::State {
+  SkinSetting skin;
+  SkinFolder skinFolder;
+  LanguageSetting language;
+  std::vector<std::wstring> languageFolders;  // entry i is the folder of language menu item i
+};
+
+namespace {
+
+bool RecordShows(const std::wstring& name, int recordPage, int page) {
+  return !name.empty() && name != L"(null)" && (recordPage == 0 || recordPage == page);
+}
+
+// MainLeftImage follows the page buttons; a page switch does not test it. The 3D page's pictures
+// are tested like every other page's: left as the skin application made them they would stay
+// visible on every page and cover the page shown beneath them.
+bool PageLeavesImageAlone(std::wstring_view name) { return name == L"MainLeftImage"; }
+
+}  // namespace
+
+MainFormAppearance::MainFormAppearance(TAudioMainForm& window) : window_(window), state_(std::make_unique<State>()) {}
+
+MainFormAppearance::~MainFormAppearance() = default;
+
+void MainFormAppearance::ReadUserLanguageAndSkin(const std::wstring& installFolderName, std::wstring& language,
+                                                 std::wstring& skin) {
+  const UserLanguageAndSkin choice = shell::ReadUserLanguageAndSkin(installFolderName);
+  language = choice.language;
+  skin = choice.skin;
+}
+
+int MainFormAppearance::BuildLanguageMenu() {
+  forms::MenuItem* menu = window_.popupMenu_.FindItem(L"LanguageMenu");
+  if (!menu) return 0;
+  LanguageMenuSource source;
+  source.programPath = window_.m_strProgramPath;
+  source.languageFolderName = window_.m_Settings.LanguageFolderName;
+  source.resolutionFolder = window_.m_tcResolutionFolder;
+  source.configPath = window_.m_strProgramPath + L"AudioConfig.cfg";
+  source.currentLanguage = window_.m_tcLanguage;
+  return shell::BuildLanguageMenu(*menu, source, [this](forms::MenuItem& item) { LanguageMenuClick(item); },
+                                  state_->languageFolders);
+}
+
+int MainFormAppearance::BuildSkinMenu() {
+  forms::MenuItem* menu = window_.popupMenu_.FindItem(L"SkinMenu");
+  if (!menu) return 0;
+  const std::wstring folder =
+      SkinListFolder(window_.m_strProgramPath, window_.m_Settings.SkinFolderName, window_.m_tcResolutionFolder);
+  return shell::BuildSkinMenu(*menu, folder, window_.m_tcSkin, [this](forms::MenuItem& item) { SkinMenuClick(item); });
+}
+
+void MainFormAppearance::LoadLanguage(const std::wstring& language) {
+  const std::wstring dir = LanguageDirectory(window_.m_strProgramPath, window_.m_Settings.LanguageFolderName,
+                                             window_.m_tcResolutionFolder, language);
+  const LanguageLoadResult result = LoadLanguageSetting(dir, window_.config_.oldVersion, state_->language);
+  if (!result.Succeeded()) throw ConversionError(result.message);
+}
+
+void MainFormAppearance::ApplyLanguageToControls() {
+  TAudioMainForm& w = window_;
+  LanguageViewState view;
+  view.currentPage = w.m_nCurrentPage;
+  view.deviceActive = w.DeviceActive();
+  view.eqPreset = w.m_nEQPreset;
+  view.effect = w.m_nEffect;
+  view.eqEnable = w.m_nEQEnable;
+  view.threeDEnable = w.m_n3DEnable;
+  view.fbm = w.m_nFBM;
+  view.micBoost = w.m_nMicBoost;
+  view.micMute = w.m_nMicMute;
+  view.micMonitor = w.m_nMicMonitor;
+  view.virtualEnable = w.m_nVirtual7ch1Enable;
+  view.clockwise = w.m_nCW;
+  view.counterclockwise = w.m_nCCW;
+  view.enlarge = w.m_nEnlarge;
+  view.narrow = w.m_nNarrow;
+  shell::ApplyLanguageToControls(w, w.popupMenu_, state_->language, view, FontScale());
+}
+
+void MainFormAppearance::LoadSkin(const std::wstring& skin) {
+  state_->skinFolder =
+      MakeSkinFolder(window_.m_strProgramPath, window_.m_Settings.SkinFolderName, window_.m_tcResolutionFolder, skin);
+  const SkinLoadResult result = LoadSkinSetting(state_->skin, state_->skinFolder.dir, window_.config_.oldVersion);
+  if (!result.ok) {
+    DebugPrint(L"***** SkinSetting.ini [%ls] %ls: %ls *****\n", result.section.c_str(), result.key.c_str(),
+               result.error.c_str());
+    window_.App().ShowError(result.error);
+  }
+}
+
+void MainFormAppearance::ApplySkinToControls() {
+  TAudioMainForm& w = window_;
+  SkinApplyState apply;
+  apply.eqEnable = w.m_nEQEnable;
+  apply.d3Enable = w.m_n3DEnable;
+  apply.fbm = w.m_nFBM;
+  apply.micBoost = w.m_nMicBoost;
+  apply.micMute = w.m_nMicMute;
+  apply.micMonitor = w.m_nMicMonitor;
+  apply.virtualEnable = w.m_nVirtual7ch1Enable;
+  apply.clockwise = w.m_nCW;
+  apply.counterclockwise = w.m_nCCW;
+  apply.enlarge = w.m_nEnlarge;
+  apply.narrow = w.m_nNarrow;
+  apply.ledIndicator = w.m_nLEDIndicator;
+  apply.eqPreset = w.m_nEQPreset;
+  apply.effect = w.m_nEffect;
+  apply.alphaMode = w.m_n3DAlphaMode;
+  apply.betaMode = w.m_n3DBetaMode;
+  apply.currentPage = w.m_nCurrentPage;
+  apply.regionCut = w.config_.regionCut;
+  shell::ApplySkinToControls(w, state_->skin, state_->skinFolder, apply);
+}
+
+void MainFormAppearance::CutWindowRegion() {
+  const SkinFolder folder = MakeSkinFolder(window_.m_strProgramPath, window_.m_Settings.SkinFolderName,
+                                           window_.m_tcResolutionFolder, window_.m_tcSkin);
+  SetWindowRegionFromFile(window_, folder.dir + L"MainForm_Frame.rgn");
+}
+
+void MainFormAppearance::SkinMenuClick(forms::MenuItem& item) {
+  forms::MenuItem* menu = window_.popupMenu_.FindItem(L"SkinMenu");
+  if (!menu) return;
+  window_.m_tcSkin = SelectSkinMenuItem(*menu, window_.m_nSkinCount, item);
+  LoadSkin(window_.m_tcSkin);
+  ApplySkinToControls();
+  ApplyLanguageToControls();
+  window_.features_->RefreshEncoderPage();
+  window_.features_->RefreshVoiceEffectPage();
+  window_.ShowPageControls(window_.m_nCurrentPage);
+  window_.features_->ShowEqPreset(window_.m_nEQPreset);
+  window_.RefreshMicDisplay();
+  window_.features_->RescaleSpeakers(VirtualCenter());
+  WriteUserChoice();
+}
+
+void MainFormAppearance::LanguageMenuClick(forms::MenuItem& item) {
+  forms::MenuItem* menu = window_.popupMenu_.FindItem(L"LanguageMenu");
+  if (!menu) return;
+  const std::wstring language = shell::LanguageMenuClick(item, *menu, window_.m_nLanguageCount, state_->languageFolders);
+  if (language.empty()) return;
+  window_.m_tcLanguage = language;
+  try {
+    LoadLanguage(language);
+  } catch (const ConversionError& error) {
+    window_.App().ShowError(error.Text());
+  }
+  ApplyLanguageToControls();
+  window_.ShowPageControls(window_.m_nCurrentPage);
+  WriteUserChoice();
+}
+
+void MainFormAppearance::WriteUserChoice() {
+  UserLanguageAndSkin choice;
+  choice.language = window_.m_tcLanguage;
+  choice.skin = window_.m_tcSkin;
+  WriteUserLanguageAndSkin(window_.m_Settings.InstallFolderName, choice);
+}
+
+double MainFormAppearance::FontScale() const { return FontScaleFactor(ScreenPixelsPerInch(), window_.m_nOsClass); }
+
+void MainFormAppearance::ChangeImageAttr(forms::Image& image, std::wstring_view skinKey) {
+  shell::ChangeImageAttr(skinKey.empty() ? SkinSetting::EmptyRecord() : state_->skin.Record(skinKey), image,
+                         state_->skinFolder);
+}
+
+void MainFormAppearance::SetLabelColor(forms::Label& label, std::wstring_view languageKey, bool down) {
+  const LabelAtt* record = state_->language.Record(languageKey);
+  const std::int32_t value = record ? (down ? record->ColorDown : record->ColorUp) : 0;
+  label.SetFontColor(ColorFromValue(value));
+}
+
+void MainFormAppearance::ApplyLabelRecord(forms::Label& label, std::wstring_view languageKey, bool up) {
+  if (LabelAtt* record = state_->language.Record(languageKey))
+    ApplyLabelAttr(*record, label, up, state_->language.Global(), FontScale());
+}
+
+std::wstring MainFormAppearance::LanguageText(std::wstring_view languageKey) { return state_->language.Text(languageKey); }
+
+bool MainFormAppearance::SkinRecordHasPicture(std::wstring_view skinKey) {
+  return !state_->skin.Record(skinKey).Name.empty();
+}
+
+std::optional<bool> MainFormAppearance::ImageShownOn(const forms::Image& image, int page) {
+  TAudioMainForm& w = window_;
+  const std::wstring_view name = image.Name();
+  if (PageLeavesImageAlone(name)) return std::nullopt;
+  const bool active = w.DeviceActive();
+  std::wstring_view key;
+  if (name == L"DeviceInImage") key = active ? L"DeviceActiveDownImage" : L"DeviceActiveUpImage";
+  else if (name == L"DeviceOutImage") key = active ? L"DeviceUnActiveUpImage" : L"DeviceUnActiveDownImage";
+  // No voice effect is chosen until the voice-effect page exists: "None" shows its Down record,
+  // the four effects their Down records (the Up record marks the selected one).
+  else if (name == L"VMEffectNoneImage") key = L"VMEffectNoneDownImage";
+  else if (name.starts_with(L"VMEffect") && name.ends_with(L"Image") && name.size() == 14)
+    return RecordShows(state_->skin.Record(std::wstring(name.substr(0, 9)) + L"DownImage").Name,
+                       state_->skin.Record(std::wstring(name.substr(0, 9)) + L"DownImage").Page, page);
+  if (!key.empty()) {
+    const ImageAtt& record = state_->skin.Record(key);
+    return RecordShows(record.Name, record.Page, page);
+  }
+  SkinApplyState apply;
+  apply.eqEnable = w.m_nEQEnable;
+  apply.d3Enable = w.m_n3DEnable;
+  apply.fbm = w.m_nFBM;
+  apply.micBoost = w.m_nMicBoost;
+  apply.micMute = w.m_nMicMute;
+  apply.micMonitor = w.m_nMicMonitor;
+  apply.virtualEnable = w.m_nVirtual7ch1Enable;
+  apply.clockwise = w.m_nCW;
+  apply.counterclockwise = w.m_nCCW;
+  apply.enlarge = w.m_nEnlarge;
+  apply.narrow = w.m_nNarrow;
+  apply.ledIndicator = w.m_nLEDIndicator;
+  apply.eqPreset = w.m_nEQPreset;
+  apply.effect = w.m_nEffect;
+  apply.currentPage = w.m_nCurrentPage;
+  const std::optional<ImageAtt> record = SkinRecordForImage(image, state_->skin, apply);
+  if (!record) return std::nullopt;
+  return RecordShows(record->Name, record->Page, page);
+}
+
+std::optional<bool> MainFormAppearance::LabelShownOn(const forms::Label& label, int page) {
+  const std::wstring_view name = label.Name();
+  std::wstring_view key;
+  if (name == L"DeviceActiveLabel") {
+    key = window_.DeviceActive() ? L"LabelActive" : L"LabelUnactive";
+  } else {
+    for (const LanguageKey& entry : LanguageKeys())
+      if (entry.control == name && entry.role != LabelRole::MenuCaption && entry.role != LabelRole::AboutDialog &&
+          entry.role != LabelRole::MessageText) {
+        key = entry.key;
+        break;
+      }
+  }
+  if (key.empty()) return std::nullopt;
+  const LabelAtt* record = state_->language.Record(key);
+  if (!record) return false;
+  // The LED page name shows only when its record belongs to every page.
+  return RecordShows(record->Text, record->Page, name == L"PageLEDLabel" ? -1 : page);
+}
+
+bool MainFormAppearance::IsLedPageControl(const forms::Control& control) {
+  return control.Name().starts_with(L"Color");
+}
+
+SliderRange MainFormAppearance::EqSlider() { return state_->skin.layout.eqSlider; }
+SliderRange MainFormAppearance::MicSlider() { return state_->skin.layout.micSlider; }
+SliderRange MainFormAppearance::EncSlider() { return state_->skin.layout.encSlider; }
+SpeakerCircle MainFormAppearance::VirtualCenter() { return state_->skin.layout.virtualCenter; }
+int MainFormAppearance::LedPageMode() { return state_->skin.layout.ledPageMode; }
+
+}  // namespace vorma::shell

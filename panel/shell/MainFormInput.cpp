@@ -1,0 +1,253 @@
+// Mouse-down and mouse-up dispatch of the main window: every clickable image and its caption label
+// share a Tag, and the Tag decides what a press does.
+
+#include "panel/shell/AudioMainForm.h"
+
+#include "foundation/DebugOutput.h"
+#include "forms/CheckBox.h"
+#include "panel/shell/MainFormAppearance.h"
+#include "panel/shell/MainFormFeatures.h"
+
+namespace vorma::shell {
+namespace {
+
+bool IsSpeakerOrEnableTag(int tag) { return tag >= 39 && tag <= 47; }
+
+// Presses on these Tags look no label up and run without a device check: the title-bar images,
+// the 3D link modes, the sync button, the first band slider and the 7.1 rotation buttons.
+bool SkipsDeviceCheckOnDown(int tag) {
+  return tag <= 1 || tag == 14 || tag == 15 || tag == 28 || tag == 29 || tag == 49 || tag == 50;
+}
+
+}  // namespace
+
+bool TAudioMainForm::SwitchLockIgnores(int tag) const {
+  // A hardware switch owns the 7.1 on/off state: the user cannot click the speakers or the enable
+  // button, nor RESET while the switch is off; the switch's own simulated presses pass.
+  if (!config_.gpio.SwitchMode() || m_bGPIOScanMode != 0) return false;
+  return IsSpeakerOrEnableTag(tag) || (tag == 48 && m_nGPIOOnOff == 0);
+}
+
+void TAudioMainForm::ShowDeviceWarning() {
+  App().MessageBox(LanguageText(L"LabelWarning"), m_Settings.InstallAppTitle, MB_ICONEXCLAMATION);
+}
+
+void TAudioMainForm::ShowEncoderWarning() {
+  App().MessageBox(LanguageText(L"LabelWarning1"), m_Settings.InstallAppTitle, MB_ICONEXCLAMATION);
+}
+
+void TAudioMainForm::OnImageMouseDown(forms::Control& sender, const forms::MouseEventArgs&) {
+  if (!features_) return;  // the start-up ended before the features
+  const int tag = sender.Tag();
+  DebugWrite(L"TAudioMainForm::OnImageMouseDown");
+  DebugPrint(L"[TAudioMainForm::OnImageMouseDown] Image->Tag = %d", tag);
+  DebugPrint(L"[TAudioMainForm::OnImageMouseDown] Image->Tag = %d, m_nGPIOOnOff = %d, m_bGPIOScanMode=%d", tag,
+             m_nGPIOOnOff, m_bGPIOScanMode);
+  if (SwitchLockIgnores(tag)) return;
+  DebugWrite(L"TAudioMainForm::OnImageMouseDown[1]");
+  if (!SkipsDeviceCheckOnDown(tag) && !DeviceActive() && tag != 4) {
+    ShowDeviceWarning();
+    return;
+  }
+  RunMouseDownAction(tag, sender);
+}
+
+void TAudioMainForm::OnImageMouseUp(forms::Control& sender, const forms::MouseEventArgs&) {
+  if (!features_) return;
+  const int tag = sender.Tag();
+  DebugWrite(L"TAudioMainForm::OnImageMouseUp");
+  DebugPrint(L"[TAudioMainForm::OnImageMouseDown] Image->Tag = %d, m_nGPIOOnOff = %d, m_bGPIOScanMode=%d", tag,
+             m_nGPIOOnOff, m_bGPIOScanMode);
+  if (SwitchLockIgnores(tag)) return;
+  RunMouseUpAction(tag);
+}
+
+void TAudioMainForm::OnLabelMouseDown(forms::Control& sender, const forms::MouseEventArgs& args) {
+  DebugWrite(L"TAudioMainForm::OnLabelMouseDown");
+  if (forms::Image* image = FindImageByTag(sender.Tag())) OnImageMouseDown(*image, args);
+}
+
+void TAudioMainForm::OnLabelMouseUp(forms::Control& sender, const forms::MouseEventArgs& args) {
+  if (forms::Image* image = FindImageByTag(sender.Tag())) OnImageMouseUp(*image, args);
+}
+
+void TAudioMainForm::RunMouseDownAction(int tag, forms::Control& sender) {
+  MainFormFeatures& features = *features_;
+  switch (tag) {
+    case 0: ButtonPictureDown(L"CloseImage", L"CloseImageDown", L"", L""); break;
+    case 1: ButtonPictureDown(L"MinimizeImage", L"MinimizeImageDown", L"", L""); break;
+    case 2: ButtonPictureDown(L"Menu1Image", L"Menu1ImageDown", L"Menu1Label", L"LabelMenu1"); break;
+    case 3: ButtonPictureDown(L"Menu2Image", L"Menu2ImageDown", L"Menu2Label", L"LabelMenu2"); break;
+    case 4: ButtonPictureDown(L"Menu3Image", L"Menu3ImageDown", L"Menu3Label", L"LabelMenu3"); break;
+    case 5: ButtonPictureDown(L"EQResetImage", L"EQResetImageDown", L"EQResetLabel", L"LabelEQReset"); break;
+    case 6: ButtonPictureDown(L"D3ResetImage", L"D3ResetImageDown", L"D3ResetLabel", L"Label3DReset"); break;
+    case 7:
+      ToggleButtonState(7, m_nEQEnable);
+      for (int i = 0; i < 5; ++i) features.StoreEqPreset(m_nEQPreset);
+      features.ApplyEqOnOff(m_nEQEnable);
+      break;
+    case 8: Toggle3DEnable(); break;
+    case 9: case 10: case 11: case 12:
+      m_nEQPreset = tag - 8;
+      features.SelectEqPreset(m_nEQPreset);
+      ShowEqPresetButtons();
+      break;
+    case 13:
+      ToggleButtonState(13, m_nFBM);
+      features.ApplyFBM(m_nFBM);
+      break;
+    case 14: features.Cycle3DMode(14, m_n3DAlphaMode); break;
+    case 15: features.Cycle3DMode(15, m_n3DBetaMode); break;
+    case 16: case 17: case 18: case 19: case 20:
+      m_nEffect = tag - 15;
+      features.SelectEffect(m_nEffect);
+      ShowEffectButtons();
+      break;
+    case 21: ToggleButtonState(21, m_nMicBoost); features.ApplyMicBoost(m_nMicBoost); break;
+    case 22: ToggleButtonState(22, m_nMicMute); features.ApplyMicMute(m_nMicMute); break;
+    case 89: ToggleButtonState(89, m_nMicMonitor); features.ApplyMicMonitor(m_nMicMonitor); break;
+    case 23: case 25: case 26: case 27: case 226: case 227: case 228: PageImageDown(tag); break;
+    case 28: if (DeviceActive()) ToggleButtonState(28, m_nDeviceSync); break;
+    case 47: ToggleVirtual7ch1Enable(); break;
+    case 48:
+      if (!BeeBoxTicked())
+        ButtonPictureDown(L"VirtualResetImage", L"VirtualResetDownImage", L"VirtualResetLabel", L"Label7ch1Reset");
+      break;
+    case 49: case 50: case 52: case 53: ToggleVirtualMotion(tag); break;
+    case 51: ToggleButtonState(51, m_nLEDIndicator); features.SendLedIndicator(1); break;
+    default: break;  // sliders, bars and speakers move through the drag; the rest has no action
+  }
+  (void)sender;
+}
+
+void TAudioMainForm::RunMouseUpAction(int tag) {
+  MainFormFeatures& features = *features_;
+  switch (tag) {
+    case 0: ButtonPictureUp(L"CloseImage", L"CloseImageUp", L"", L""); break;
+    case 1: ButtonPictureUp(L"MinimizeImage", L"MinimizeImageUp", L"", L""); break;
+    case 2:
+      if (forms::Image* image = ImageNamed(L"Menu1Image")) ChangeImageAttr(*image, L"Menu1ImageUp");
+      features.ProfileSaveDialog();
+      if (forms::Label* label = LabelNamed(L"Menu1Label")) SetLabelColor(*label, L"LabelMenu1", false);
+      break;
+    case 3:
+      if (forms::Image* image = ImageNamed(L"Menu2Image")) ChangeImageAttr(*image, L"Menu2ImageUp");
+      features.ProfileLoadDialog();
+      if (forms::Label* label = LabelNamed(L"Menu2Label")) SetLabelColor(*label, L"LabelMenu2", false);
+      break;
+    case 4:
+      ButtonPictureUp(L"Menu3Image", L"Menu3ImageUp", L"Menu3Label", L"LabelMenu3");
+      if (DeviceActive()) ShowAboutDialog();
+      break;
+    case 5: ButtonPictureUp(L"EQResetImage", L"EQResetImageUp", L"EQResetLabel", L"LabelEQReset"); break;
+    case 6: ButtonPictureUp(L"D3ResetImage", L"D3ResetImageUp", L"D3ResetLabel", L"Label3DReset"); break;
+    case 39: case 40: case 41: case 42: case 43: case 44: case 45: case 46: EnableTimer(L"Timer", true); break;
+    case 48:
+      if (!BeeBoxTicked())
+        ButtonPictureUp(L"VirtualResetImage", L"VirtualResetUpImage", L"VirtualResetLabel", L"Label7ch1Reset");
+      break;
+    case 51: ToggleButtonState(51, m_nLEDIndicator); features.SendLedIndicator(0); break;
+    case 226: case 227: {
+      forms::Image* image = FindImageByTag(tag);
+      const wchar_t* down = tag == 226 ? L"PageVMEffectDownImage" : L"PageENCDownImage";
+      const wchar_t* up = tag == 226 ? L"PageVMEffectUpImage" : L"PageENCUpImage";
+      if (image) ChangeImageAttr(*image, DeviceActive() ? down : up);
+      break;
+    }
+    case 228:
+      if (forms::Image* image = FindImageByTag(228)) {
+        if (appearance_->LedPageMode() != 1) ChangeImageAttr(*image, L"PageLEDUpImage");
+        else if (DeviceActive()) ChangeImageAttr(*image, L"PageLEDDownImage");
+      }
+      break;
+    default: break;
+  }
+}
+
+// A button's pressed look: the Down picture only when the skin has one, the label's down colour.
+void TAudioMainForm::ButtonPictureDown(std::wstring_view image, std::wstring_view skinKey, std::wstring_view label,
+                                       std::wstring_view languageKey) {
+  forms::Image* control = ImageNamed(image);
+  if (control && appearance_->SkinRecordHasPicture(skinKey)) ChangeImageAttr(*control, skinKey);
+  if (!label.empty())
+    if (forms::Label* caption = LabelNamed(label)) SetLabelColor(*caption, languageKey, true);
+}
+
+// The released look: the Up record always (an empty one hides the button), the label's up colour.
+void TAudioMainForm::ButtonPictureUp(std::wstring_view image, std::wstring_view skinKey, std::wstring_view label,
+                                     std::wstring_view languageKey) {
+  if (forms::Image* control = ImageNamed(image)) ChangeImageAttr(*control, skinKey);
+  if (!label.empty())
+    if (forms::Label* caption = LabelNamed(label)) SetLabelColor(*caption, languageKey, false);
+}
+
+void TAudioMainForm::CloseImageClick() {
+  if (features_) features_->HideToTray();
+}
+
+void TAudioMainForm::MinimizeImageClick() { App().Minimize(); }
+
+bool TAudioMainForm::BeeBoxTicked() {
+  auto* box = dynamic_cast<forms::CheckBox*>(FindControlByName(L"BeeCheckBox"));
+  return box && box->Checked();
+}
+
+void TAudioMainForm::Toggle3DEnable() {
+  ToggleButtonState(8, m_n3DEnable);
+  if (m_n3DEnable == 1 && ThreeDV7ch1MutuallyExclusive()) {
+    // 3D and virtual 7.1 cannot run together on this device: 3D wins and 7.1 goes off with its
+    // motion; its buttons stay hidden until the next page switch shows them again.
+    m_nVirtual7ch1Enable = 0;
+    features_->SwitchVirtual7ch1OffInSdk();
+    features_->PassScalar(config_.v7ch1Scalar);
+    int shownOff = 1;
+    ToggleButtonState(47, shownOff);
+    if (forms::Image* image = ImageNamed(L"VirtualEnableImage")) image->SetVisible(false);
+    if (m_nCCW) {
+      ToggleButtonState(50, m_nCCW);
+      if (forms::Image* image = ImageNamed(L"VirtualCounterclockwiseImage")) image->SetVisible(false);
+    }
+    if (m_nCW) {
+      ToggleButtonState(49, m_nCW);
+      if (forms::Image* image = ImageNamed(L"VirtualClockwiseImage")) image->SetVisible(false);
+    }
+  }
+  features_->Apply3DOnOff(m_n3DEnable);
+}
+
+void TAudioMainForm::ToggleVirtual7ch1Enable() {
+  ToggleButtonState(47, m_nVirtual7ch1Enable);
+  if (m_nVirtual7ch1Enable == 1 && ThreeDV7ch1MutuallyExclusive()) {
+    m_n3DEnable = 0;
+    features_->Apply3DOnOff(0);
+    int shownOff = 1;
+    ToggleButtonState(8, shownOff);
+    if (forms::Image* image = ImageNamed(L"EQ3DENImage")) image->SetVisible(false);
+  }
+  features_->ComputeSpeakerLayout();
+  if (m_nVirtual7ch1Enable == 0) {
+    SwitchVirtualMotionOff(49);
+    SwitchVirtualMotionOff(50);
+  }
+}
+
+// CW, CCW, Narrow and Enlarge are one choice: switching one on switches the others off. Rotation
+// needs virtual 7.1 on; none of them acts while the test tone plays.
+void TAudioMainForm::ToggleVirtualMotion(int tag) {
+  if (BeeBoxTicked()) return;
+  if ((tag == 49 || tag == 50) && m_nVirtual7ch1Enable == 0) return;
+  ToggleButtonState(tag, StateOfTag(tag));
+  for (int other : {49, 50, 52, 53})
+    if (other != tag) SwitchVirtualMotionOff(other);
+}
+
+void TAudioMainForm::SwitchVirtualMotionOff(int tag) {
+  int& state = StateOfTag(tag);
+  if (state == 1) ToggleButtonState(tag, state);
+}
+
+void TAudioMainForm::ShowAboutDialog() {
+  DebugWrite(L"===== TAudioMainForm: the About dialog is not built yet =====\n");
+}
+
+}  // namespace vorma::shell

@@ -1,0 +1,102 @@
+#include "panel/shell/MainFormSettings.h"
+
+#include "foundation/ProfileStrings.h"
+#include "panel/shell/language/ValueItems.h"
+
+#include <climits>
+#include <string>
+
+namespace vorma::shell {
+namespace {
+
+std::string Narrow(const std::wstring& text) {
+  std::string narrow;
+  for (wchar_t c : text) narrow.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+  return narrow;
+}
+
+std::wstring ReadValue(const std::wstring& path, const wchar_t* section, const wchar_t* key) {
+  std::wstring value;
+  ReadProfileString(path, section, key, value);
+  return value;
+}
+
+int ReadLenient(const std::wstring& path, const wchar_t* section, const wchar_t* key) {
+  return LenientInteger(ReadValue(path, section, key));
+}
+
+int ReadStrict(const std::wstring& path, const wchar_t* section, const wchar_t* key) {
+  return StrictInteger(ReadValue(path, section, key));
+}
+
+// A comma-separated list read strictly: every comma separates and spaces belong to the entries.
+// Entries beyond the tenth are ignored; an empty value has no entries.
+std::array<int, kGpioCount> ReadStrictList(const std::wstring& path, const wchar_t* section, const wchar_t* key) {
+  std::array<int, kGpioCount> values{};
+  const std::wstring text = ReadValue(path, section, key);
+  if (text.empty()) return values;
+  size_t start = 0;
+  for (size_t index = 0;; ++index) {
+    const size_t comma = text.find(L',', start);
+    const std::wstring_view entry = std::wstring_view(text).substr(start, comma == std::wstring::npos ? std::wstring::npos : comma - start);
+    const int value = StrictInteger(entry);
+    if (index < values.size()) values[index] = value;
+    if (comma == std::wstring::npos) break;
+    start = comma + 1;
+  }
+  return values;
+}
+
+}  // namespace
+
+ConversionError::ConversionError(const std::wstring& text) : std::runtime_error(Narrow(text)), text_(text) {}
+
+int LenientInteger(std::wstring_view text) {
+  long long value = 0;
+  for (wchar_t c : text) {
+    if (c < L'0' || c > L'9') break;
+    value = value * 10 + (c - L'0');
+    if (value > INT_MAX) return INT_MAX;
+  }
+  return static_cast<int>(value);
+}
+
+int StrictInteger(std::wstring_view text) {
+  if (const std::optional<int> value = ParseStrictInteger(text)) return *value;
+  throw ConversionError(NotAnIntegerMessage(text));
+}
+
+int GpioFunctionNumber(std::wstring_view text) {
+  if (text.empty() || text[0] != L'F') return -1;
+  return LenientInteger(text.substr(1));
+}
+
+MainFormSettings ReadMainFormSettings(const std::wstring& path) {
+  MainFormSettings settings;
+  settings.regionCut = ReadStrict(path, L"Skin", L"RegionCut");
+  settings.oldVersion = ReadLenient(path, L"Version", L"OldVersion");
+  settings.defaultIni = ReadLenient(path, L"Version", L"DefaultIni");
+  settings.bee = ReadLenient(path, L"Version", L"Bee");
+  const std::wstring monitor = ReadValue(path, L"Mic", L"Monitor");
+  settings.micMonitorDefault = monitor.empty() ? 1 : LenientInteger(monitor);
+  const std::wstring scalar = ReadValue(path, L"DefaultSet", L"V7ch1Scalar");
+  settings.v7ch1Scalar = scalar.empty() ? 2.0f : static_cast<float>(LenientInteger(scalar)) * 0.1f;
+  settings.encButtonMode = ReadLenient(path, L"DefaultSet", L"EncButtonMode");
+  settings.encGpio = ReadLenient(path, L"DefaultSet", L"EncGpio");
+  settings.exclusive3DV7ch1 = ReadLenient(path, L"DefaultSet", L"3DV7ch1MutuallyExclusive");
+
+  GpioConfiguration& gpio = settings.gpio;
+  gpio.mode = ReadStrict(path, L"GPIO", L"MODE");
+  gpio.enable = ReadStrictList(path, L"GPIO", L"ENABLE");
+  gpio.direction = ReadStrictList(path, L"GPIO", L"DIRECTION");
+  gpio.buttonMode = ReadLenient(path, L"GPIO", L"BUTTONMODE");
+  gpio.dipSwMode = ReadLenient(path, L"GPIO", L"DIPSWMODE");
+  for (int i = 0; i < kGpioCount; ++i) {
+    const std::wstring key = std::to_wstring(i);
+    gpio.active[i] = ReadStrict(path, L"GPIOActive", key.c_str());
+    gpio.function[i] = GpioFunctionNumber(ReadValue(path, L"GPIOFunction", key.c_str()));
+  }
+  return settings;
+}
+
+}  // namespace vorma::shell
