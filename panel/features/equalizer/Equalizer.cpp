@@ -1,0 +1,138 @@
+// The equaliser's presets in memory and on screen: defaults, storing and showing a preset, the
+// preset buttons, the EQ-EN button and the slider moves.
+
+#include "panel/features/equalizer/Equalizer.h"
+
+#include "foundation/DebugOutput.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <utility>
+
+namespace vorma {
+namespace {
+
+bool ValidSlot(int slot) { return slot >= 0 && slot < kEqPresetCount; }
+bool IsEqSliderTag(int tag) { return tag >= kEqSliderTag && tag < kEqSliderTag + kEqBandCount; }
+
+}  // namespace
+
+Equalizer::Equalizer(MainWindowControls& window, DeviceConfigImage& image, EqualizerSettings settings,
+                     EqualizerLinks links)
+    : window_(window), image_(image), settings_(std::move(settings)), links_(std::move(links)) {}
+
+std::unique_ptr<HidConnection> Equalizer::OpenHid() const {
+  return links_.openHidDevice ? links_.openHidDevice() : nullptr;
+}
+
+void Equalizer::InitEqDefaults() {
+  image_.LoadFactoryTable();
+  m_current = kFactoryEqPreset;
+  for (int slot = 0; slot < kEqPresetCount; ++slot) StoreEqPreset(slot);
+  const int middle = window_.EqSliderRange().range / 2;
+  for (auto& offsets : m_sliderOffsets) offsets.fill(middle);
+  m_nEqEnable = 0;
+}
+
+int Equalizer::StoreEqPreset(int slot) {
+  if (!ValidSlot(slot)) return kEqNoSlotOrDevice;
+  m_current.lastSlot = slot == kEqPresetCount - 1;
+  image_.StoreEqSlot(slot, PackEqPresetSlot(m_current));
+  return kEqDone;
+}
+
+bool Equalizer::UnpackSlot(int slot) {
+  EqSlotBytes packed{};
+  if (!image_.ReadEqSlot(slot, packed)) return false;
+  m_current = UnpackEqPresetSlot(packed);
+  return true;
+}
+
+int Equalizer::ShowEqPreset(int slot) {
+  if (!UnpackSlot(slot)) return kEqNoSlotOrDevice;
+  const SliderRange track = window_.EqSliderRange();
+  for (int band = 0; band < kEqBandCount; ++band) ShowBand(slot, band, track);
+  if (DeviceActive()) {
+    // The window's two-state primitive flips the state it is given: hand it the opposite of EQ
+    // enable so that the button ends up showing EQ enable itself.
+    int shown = m_nEqEnable ? 0 : 1;
+    window_.ToggleButtonState(kEqEnableTag, shown);
+  }
+  return kEqDone;
+}
+
+void Equalizer::ShowBand(int slot, int band, const SliderRange& track) {
+  const std::uint16_t code = m_current.codes[band];
+  const int offset = SliderOffsetFromEqCode(code, track.range);
+  m_sliderOffsets[slot][band] = offset;
+  const int tag = kEqSliderTag + band;
+  forms::Image* slider = window_.FindImageByTag(tag);
+  if (!slider) return;
+  slider->SetTop(track.top + offset);
+  if (forms::Image* barDown = window_.FindImageByTag(tag + kEqBarDownTagOffset)) {
+    barDown->SetAutoSize(false);
+    // A skin may place the bar below the slider's top position; a control never gets a negative
+    // height.
+    barDown->SetHeight(std::max(0, slider->Top() + slider->Height() - barDown->Top()));
+  }
+  if (forms::Label* value = window_.FindLabelByTag(tag)) {
+    wchar_t text[16];
+    std::swprintf(text, std::size(text), L"%x", code);
+    value->SetCaption(text);
+  }
+}
+
+void Equalizer::RedrawPresetButtons() {
+  static constexpr const wchar_t* kUpKeys[] = {L"EQS1ImageUp", L"EQS2ImageUp", L"EQS3ImageUp", L"EQS4ImageUp"};
+  static constexpr const wchar_t* kDownKeys[] = {L"EQS1ImageDown", L"EQS2ImageDown", L"EQS3ImageDown",
+                                                 L"EQS4ImageDown"};
+  for (int preset = 1; preset <= kEqPresetCount; ++preset) {
+    const bool selected = preset == m_nEQPreset;
+    const int tag = kEqPresetTag + preset - 1;
+    if (forms::Image* button = window_.FindImageByTag(tag))
+      window_.ChangeImageAttr(*button, selected ? kDownKeys[preset - 1] : kUpKeys[preset - 1]);
+    if (forms::Label* label = window_.FindLabelByTag(tag)) window_.SetLabelColor(*label, L"LabelEQS1", selected);
+  }
+  forms::Label* selectedLabel = window_.FindLabelByTag(kEqPresetTag + m_nEQPreset - 1);
+  forms::Label* sx = window_.LabelNamed(L"SXLabel");
+  if (selectedLabel && sx) sx->SetCaption(selectedLabel->Caption());
+}
+
+void Equalizer::SelectEqPreset(int preset) {
+  DebugTraceEntry(L"TAudioMainForm::SelectEqPreset");
+  if (preset < 1 || preset > kEqPresetCount) return;
+  m_nEQPreset = preset;
+  RedrawPresetButtons();
+  ApplyEqPreset(preset);
+  ShowEqPreset(preset - 1);
+  ApplyEqOnOff(m_nEqEnable);
+}
+
+void Equalizer::ToggleEqEnable() {
+  window_.ToggleButtonState(kEqEnableTag, m_nEqEnable);
+  StoreEqPreset(m_nEQPreset - 1);
+  ApplyEqOnOff(m_nEqEnable);
+}
+
+void Equalizer::MoveEqSlider(int sliderTag, int top) {
+  if (!IsEqSliderTag(sliderTag) || !ValidSlot(m_nEQPreset - 1)) return;
+  forms::Image* slider = window_.FindImageByTag(sliderTag);
+  if (!slider) return;
+  const SliderRange track = window_.EqSliderRange();
+  slider->SetTop(std::clamp(top, track.top, track.top + std::max(0, track.range)));
+  SetEqBandFromSlider(sliderTag, m_nDeviceSync != 0);
+  m_sliderOffsets[m_nEQPreset - 1][sliderTag - kEqSliderTag] = slider->Top() - track.top;
+  StoreEqPreset(m_nEQPreset - 1);
+  ShowEqPreset(m_nEQPreset - 1);
+}
+
+void Equalizer::JumpEqSlider(int barTag, int clickY) {
+  int sliderTag = barTag - kEqBarTagOffset;
+  if (!IsEqSliderTag(sliderTag)) sliderTag = barTag - kEqBarDownTagOffset;
+  if (!IsEqSliderTag(sliderTag)) return;
+  forms::Image* slider = window_.FindImageByTag(sliderTag);
+  if (!slider) return;
+  MoveEqSlider(sliderTag, clickY - slider->Height() / 2);
+}
+
+}  // namespace vorma

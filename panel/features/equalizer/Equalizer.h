@@ -1,0 +1,134 @@
+#pragma once
+// The equaliser page: five band sliders, four presets S1..S4, the EQ-EN switch and RESET. The
+// curve lives in the device's band registers (0x120-0x129, written over the HID interface, one
+// transaction per operation); the on/off switch goes through the SDK and is verified with its
+// query; the factory curve comes from the device's EEPROM over I2C. The presets are kept packed
+// in the window's DeviceConfigImage; the page shows one of them (the current record) on its
+// sliders.
+//
+// The main window owns one Equalizer and calls it from its Tag routing, its slider drag, its
+// construction, device activation, profile load and save, and FormDestroy. Everything runs on the
+// window's thread.
+
+#include "panel/device/DevicePorts.h"
+#include "panel/features/equalizer/DeviceConfigImage.h"
+#include "panel/features/equalizer/EqPresetRecord.h"
+#include "panel/shell/MainWindowControls.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vorma {
+
+// Tags of the page's controls. Band b: slider kEqSliderTag + b, bar + 100, bar-down + 200, and the
+// value label shares the slider's Tag.
+inline constexpr int kEqEnableTag = 7;
+inline constexpr int kEqPresetTag = 9;  // S1; S2..S4 follow
+inline constexpr int kEqSliderTag = 29;
+inline constexpr int kEqBarTagOffset = 100;
+inline constexpr int kEqBarDownTagOffset = 200;
+
+// Configuration values the page reads.
+struct EqualizerSettings {
+  int defaultIni = 0;       // [Version] DefaultIni of AudioConfig.cfg
+  std::wstring userFolder;  // %APPDATA%\<InstallFolderName>, the folder of DefaultProfile.ini
+};
+
+// What the page needs of the window beyond its controls.
+struct EqualizerLinks {
+  std::function<bool()> deviceActive;  // m_bDeviceActive
+  // The active device's HID interface, opened for one transaction; none when it does not open.
+  std::function<std::unique_ptr<HidConnection>()> openHidDevice;
+  // The 3D page's Apply3DOnOff with its current 3D enable (the reset ends with it).
+  std::function<void()> apply3DOnOff;
+};
+
+enum EqTransactionResult : int {
+  kEqDone = 0,
+  kEqNoSlotOrDevice = 1,  // the slot does not exist, or the HID interface did not open
+  kEqWriteFailed = 2,
+  kEqEndFailed = 3,
+  kEqFlat = 5,  // ApplyEqPreset: all five codes flat, nothing written
+};
+
+enum ReadEqFromEepromResult : int {
+  kEepromEqLoaded = 0,
+  kEepromFlagsUnreadable = 1,
+  kEepromNoCurve = 2,  // flags byte 0x00 or 0xFF (no curve stored), or a band byte unreadable
+};
+
+class Equalizer {
+public:
+  Equalizer(MainWindowControls& window, DeviceConfigImage& image, EqualizerSettings settings, EqualizerLinks links);
+  Equalizer(const Equalizer&) = delete;
+  Equalizer& operator=(const Equalizer&) = delete;
+
+  // --- state the window's buttons and the profiles reach ---
+  int& EqEnable() { return m_nEqEnable; }        // EQ-EN; the window's ToggleButtonState(7, ...) flips it
+  int& EqPreset() { return m_nEQPreset; }        // current preset 1..4
+  int& DeviceSync() { return m_nDeviceSync; }    // follows the device's activation
+  int& EqFromEeprom() { return m_nEqFromEeprom; }        // profile key EQFromEEPROM
+  int& DefaultEqEnable() { return m_nDefaultEqEnable; }  // DefaultProfile.ini EQEN
+  void SetSaving(bool saving) { m_bSaving = saving; }    // set by the profile writer
+  bool Flat() const { return m_bFlat; }
+  bool ThreeDFromEepromDefault() const { return m_b3DFromEepromDefault; }  // flag D of the EEPROM bank
+  const EqPresetRecord& CurrentRecord() const { return m_current; }
+  int SliderOffset(int slot, int band) const { return m_sliderOffsets.at(slot).at(band); }
+
+  // --- operations ---
+  void InitEqDefaults();
+  // The band of slider `sliderTag` from its position; `write` sends it to the band registers.
+  int SetEqBandFromSlider(int sliderTag, bool write);
+  int StoreEqPreset(int slot);
+  int ShowEqPreset(int slot);
+  int ApplyEqPreset(int preset);
+  void ApplyEqOnOff(int enable);
+  void SelectEqPreset(int preset);
+  // Six texts: five band codes (decimal, or hexadecimal after "0x") and the EQ enable. Values that
+  // are missing or not numbers leave everything unchanged (result false).
+  bool LoadEqPresetValues(const std::vector<std::wstring>& values, int slot, int currentSlot);
+  void ResetEq();
+  int ReadEqFromEeprom();
+  void SyncEqFromDevice();
+  int WriteEqEnableAndBands(int enable);
+
+  // The EQ-EN button (Tag 7): flips EQ enable and its picture, stores the current preset and
+  // switches the equaliser; the band registers are left alone.
+  void ToggleEqEnable();
+  // Drag mode 1: the slider with `sliderTag` moved to `top` (window coordinates, clamped to the
+  // track); the band follows, the current preset is stored and shown again.
+  void MoveEqSlider(int sliderTag, int top);
+  // A press on a band's bar (Tags 129-133) or bar-down image (229-233) at window y `clickY`: the
+  // slider jumps so that its middle is at the press, then as MoveEqSlider.
+  void JumpEqSlider(int barTag, int clickY);
+
+private:
+  bool DeviceActive() const { return links_.deviceActive && links_.deviceActive(); }
+  std::unique_ptr<HidConnection> OpenHid() const;
+  bool UnpackSlot(int slot);
+  void ShowBand(int slot, int band, const SliderRange& track);
+  void RedrawPresetButtons();
+  bool LoadDefaultProfilePreset();
+  void ApplyStoredEqFromEeprom(const std::array<std::uint16_t, kEqBandCount>& codes);
+
+  MainWindowControls& window_;
+  DeviceConfigImage& image_;
+  EqualizerSettings settings_;
+  EqualizerLinks links_;
+
+  EqPresetRecord m_current;
+  int m_nEQPreset = 1;
+  int m_nEqEnable = 0;
+  bool m_bFlat = false;
+  int m_nDeviceSync = 0;
+  std::array<std::array<int, kEqBandCount>, kEqPresetCount> m_sliderOffsets{};
+  int m_nEqFromEeprom = 0;
+  int m_nDefaultEqEnable = 0;
+  bool m_b3DFromEepromDefault = false;
+  bool m_bSaving = false;
+};
+
+}  // namespace vorma
