@@ -26,6 +26,24 @@ protected:
   }
 };
 
+TEST_F(EqualizerPresetTest, DefaultsPutTheFactoryPresetInAllFourSlotsOnlyTheLastMarkedLast) {
+  StartPage();
+  Page().MoveEqSlider(kEqSliderTag, kTrackTop);
+  image.SetByte(0xA1, 0x00);
+  Page().InitEqDefaults();
+  EXPECT_EQ(Page().EqEnable(), 0);
+  EXPECT_EQ(image.Byte(0xA1), 0x7B);
+  for (int slot = 0; slot < kEqPresetCount; ++slot) {
+    SCOPED_TRACE(slot);
+    EqSlotBytes bytes{};
+    ASSERT_TRUE(image.ReadEqSlot(slot, bytes));
+    EqPresetRecord expected = kFactoryEqPreset;
+    expected.lastSlot = slot == kEqPresetCount - 1;
+    EXPECT_EQ(bytes, PackEqPresetSlot(expected));
+    for (int band = 0; band < kEqBandCount; ++band) EXPECT_EQ(Page().SliderOffset(slot, band), 60);
+  }
+}
+
 TEST_F(EqualizerPresetTest, SelectingAFlatPresetWritesNoBandAndSwitchesTheEqualiserOff) {
   StartPage();
   Page().MoveEqSlider(kEqSliderTag, kTrackTop);  // S1 is no longer flat
