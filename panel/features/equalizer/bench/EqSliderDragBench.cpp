@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -113,8 +114,13 @@ int wmain(int argc, wchar_t** argv) {
   equalizer.EqEnable() = 1;
 
   const SliderRange track = window.EqSliderRange();
+  client.ClearJournal(device);
   const Figures drag = Measure(moves, [&](int i) { equalizer.MoveEqSlider(kEqSliderTag, SweepTop(track, i)); });
   Print(L"drag move", drag);
+  std::vector<std::string> journal;
+  client.ReadJournal(device, journal, true);
+  std::wprintf(L"%-26ls %.1f per move (SDK calls, HID opens, report-size queries, reports, closes)\n",
+               L"  device transactions", static_cast<double>(journal.size()) / moves);
 
   // Where the time goes: the parts of one move on their own.
   Print(L"  HID open", Measure(moves, [&](int) { OpenHidDevice(*ports.hid, kVendorId, kProductId); }));
