@@ -56,6 +56,9 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   DebugWrite(L"===== TAudioMainForm: the tray icon and its hint are not built yet =====\n");
   // 13: the window's own configuration values (a strictly read value that is not a number ends here).
   config_ = ReadMainFormSettings(configPath);
+  // The feature pages hold the button states the skin and language show from now on.
+  ports_ = std::make_unique<DevicePorts>(CreateDevicePorts());
+  features_ = std::make_unique<MainFormFeatures>(*this, MakeFeatureLinks(), config_, UserFolder());
   // 14-18: languages, skins, plug-ins; the outline; the skin.
   m_nLanguageCount = appearance_->BuildLanguageMenu();
   m_nSkinCount = appearance_->BuildSkinMenu();
@@ -68,15 +71,38 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   appearance_->ApplySkinToControls();
   appearance_->ApplyLanguageToControls();
   // 19-22: the device.
-  ports_ = std::make_unique<DevicePorts>(CreateDevicePorts());
   activation_ = std::make_unique<DeviceActivation>(*ports_, static_cast<DeviceActivationHost&>(*this), configPath);
   activation_->ActivateAtStartup();
+  features_->Eq().DeviceSync() = activation_->DeviceSync() ? 1 : 0;
   // 23-35: the features.
-  features_ = std::make_unique<MainFormFeatures>(*this);
   StartFeatures();
 }
 
 TAudioMainForm::~TAudioMainForm() = default;
+
+FeatureLinks TAudioMainForm::MakeFeatureLinks() {
+  FeatureLinks links;
+  links.deviceActive = [this] { return DeviceActive(); };
+  links.openHid = [this]() -> std::unique_ptr<HidConnection> {
+    if (!activation_) return nullptr;
+    return OpenHidDevice(*ports_->hid, activation_->VendorId(), activation_->ProductId());
+  };
+  links.testToneTicked = [this] { return BeeBoxTicked(); };
+  links.gpioOnOff = [this] { return m_nGPIOOnOff; };
+  links.gpioScanMode = [this] { return m_bGPIOScanMode != 0; };
+  links.setAnimationTimer = [this](bool enabled) { EnableTimer(L"Timer", enabled); };
+  links.skinDirectory = [this] { return appearance_->SkinDirectory(); };
+  links.pictureName = [this](std::wstring_view key) { return appearance_->SkinRecordName(key); };
+  return links;
+}
+
+// %APPDATA%\<InstallFolderName>: the user's own profiles and choices.
+std::wstring TAudioMainForm::UserFolder() const {
+  wchar_t appData[MAX_PATH] = {};
+  const DWORD length = GetEnvironmentVariableW(L"APPDATA", appData, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return L"";
+  return std::wstring(appData, length) + L"\\" + m_Settings.InstallFolderName;
+}
 
 void TAudioMainForm::BuildFromResource() {
   const FormBuildReport report = AddResourceToForm(MainFormResource(), *this, *this);
@@ -128,19 +154,18 @@ void TAudioMainForm::ChooseResolutionFolder() {
 void TAudioMainForm::StartFeatures() {
   MainFormFeatures& features = *features_;
   // 23-26
-  features.InitEqDefaults();
-  for (int slot = 0; slot < 4; ++slot) features.ShowEqPreset(slot);
+  features.Eq().InitEqDefaults();
+  for (int slot = 0; slot < 4; ++slot) features.Eq().ShowEqPreset(slot);
   if (config_.defaultIni == 1) features.LoadDefaultProfile();
-  features.Startup3D();
-  m_nFBM = 1;
+  features.ThreeD().InitThreeD();
   m_nEffect = 1;
   ShowEffectButtons();
-  features.ComputeSpeakerLayout();
+  features.Virtual7ch1().ComputeInitialLayout();
   // 27-31
   const bool active = DeviceActive();
   bool endpointFound = false;
   if (active) {
-    features.Startup7ch1();
+    features.Virtual7ch1().SendStartupOff();
     std::uint32_t value = 0;
     QueryFilterState(*ports_->filter, value);
     QueryFilterValue(*ports_->filter, 0, value);
@@ -151,9 +176,9 @@ void TAudioMainForm::StartFeatures() {
       RefreshMicDisplay();
       CloseCaptureMonitor();
     }
-    features.PassScalar(config_.v7ch1Scalar);
+    features.Virtual7ch1().SendScalar();
   }
-  features.LoadVirtual7ch1ProfileValues();
+  features.Virtual7ch1().LoadProfileValues();
   SetFilterSwitch(*ports_->filter, 1);
   if (!activation_->RegisterDeviceNotifications(Hwnd()))
     DebugWin32Failure(L"TAudioMainForm: registering for device notifications", GetLastError());
@@ -198,16 +223,15 @@ void TAudioMainForm::FormDestroy() {
   MainFormFeatures& features = *features_;
   features.SaveLastProfile();
   features.CloseMediaPlayer();
-  features.ResetEq();
-  features.ApplyEqOnOff(0);
-  features.Shutdown3D();
+  features.Eq().ResetEq();
+  features.Eq().ApplyEqOnOff(0);
+  features.ThreeD().ShutDown();
   std::unique_ptr<HidConnection> hid = OpenHidDevice(*ports_->hid, activation_->VendorId(), activation_->ProductId());
   if (hid) {
     WriteDeviceRegister(*hid, 256, 0);
     SetFilterEffect(*ports_->filter, 0);
     SetFilterSwitch(*ports_->filter, 1);
-    m_nVirtual7ch1Enable = 0;
-    features.ResetSpeakers();
+    features.Virtual7ch1().Shutdown();
     KVX_AudioSetOnOff(4, 0, 0);
     KVX_AudioSetOnOff(7, 0, 0);
     CloseLEDWorkerHandle();
@@ -220,12 +244,7 @@ void TAudioMainForm::FormDestroy() {
 
 void TAudioMainForm::TimerTimer() {
   if (!features_ || !DeviceActive()) return;
-  MainFormFeatures& features = *features_;
-  if (m_nCW) features.RotateClockwise();
-  else if (m_nCCW) features.RotateCounterclockwise();
-  else if (m_nNarrow) features.NarrowSpeakers();
-  else if (m_nEnlarge) features.EnlargeSpeakers();
-  if (m_nCW || m_nCCW || m_nNarrow || m_nEnlarge) features.ApplySpeakerLayout();
+  features_->Virtual7ch1().TimerTimer();
 }
 
 bool TAudioMainForm::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {

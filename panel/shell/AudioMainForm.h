@@ -23,6 +23,7 @@
 #include "panel/device/DeviceActivationHost.h"
 #include "panel/device/DevicePorts.h"
 #include "panel/shell/FormBuilder.h"
+#include "panel/shell/MainFormFeatures.h"
 #include "panel/shell/MainFormSettings.h"
 #include "panel/shell/MainWindowControls.h"
 
@@ -33,7 +34,6 @@
 namespace vorma::shell {
 
 class MainFormAppearance;
-class MainFormFeatures;
 
 // The drag kinds of a press on a slider or speaker.
 enum class DragMode { None = 0, EqBand = 1, Mic = 2, Speaker = 3, ThreeD = 4, Encoder = 5 };
@@ -95,8 +95,10 @@ public:
   // --- state read by tests and other parts ---
   int CurrentPage() override { return m_nCurrentPage; }
   bool DeviceActive() const;
-  int EqPreset() const { return m_nEQPreset; }
   int Effect() const { return m_nEffect; }
+  // The state member a two-state button with this Tag flips (0 for a Tag without one).
+  int FeatureState(int tag) { return StateOfTag(tag); }
+  int EqPreset() { return EqPresetState(); }
   DragMode CurrentDragMode() const { return static_cast<DragMode>(m_nDragMode); }
   const MainFormSettings& Settings() const { return config_; }
   const std::wstring& ResolutionFolder() const { return m_tcResolutionFolder; }
@@ -109,6 +111,8 @@ private:
   void DetermineOsClass();
   void ChooseResolutionFolder();
   void StartFeatures();
+  FeatureLinks MakeFeatureLinks();
+  std::wstring UserFolder() const;
   void SaveSnapshotsWhenAsked();
 
   // --- FormEventSource ---
@@ -137,22 +141,28 @@ private:
   void ShowAboutDialog();
   bool BeeBoxTicked();
   void Toggle3DEnable();
-  void ToggleVirtual7ch1Enable();
-  void ToggleVirtualMotion(int tag);
-  void SwitchVirtualMotionOff(int tag);
 
   // --- radio groups (MainFormButtons.cpp) ---
-  void ShowEqPresetButtons();
   void ShowEffectButtons();
 
   // --- drag helpers (MainFormDrag.cpp) ---
   void StartDrag(forms::Control& control, DragMode mode);
   int JumpSlider(int sliderTag, int clickY, SliderRange range);
   void PressSliderOrBar(forms::Control& control, POINT client);
-  void MoveSpeaker(forms::Control& speaker, int left, int top);
 
-  // --- state members the two-state buttons flip ---
+  // --- state members the two-state buttons flip (the feature pages own theirs) ---
   int& StateOfTag(int tag);
+  int& EqEnableState();
+  int& EqPresetState();
+  int& ThreeDEnableState();
+  int& FbmState();
+  int& AlphaModeState();
+  int& BetaModeState();
+  int& Virtual7ch1State();
+  int& CwState();
+  int& CcwState();
+  int& NarrowState();
+  int& EnlargeState();
 
   // --- DeviceActivationHost (MainFormActivationHost.cpp) ---
   void SetDeviceLabel(DeviceLabelKind kind) override;
@@ -230,25 +240,14 @@ private:
   int m_nCurrentPage = 1;
 
   // Feature states of the two-state buttons.
-  int m_nEQEnable = 0;
-  int m_n3DEnable = 0;
-  int m_nVirtual7ch1Enable = 0;
   int m_nMicBoost = 0;
   int m_nMicMute = 0;
   int m_nMicMonitor = 0;
-  int m_nFBM = 0;
   int m_nDeviceSync = 0;
   int m_nLEDIndicator = 1;
-  int m_nCW = 0;
-  int m_nCCW = 0;
-  int m_nEnlarge = 0;
-  int m_nNarrow = 0;
   int noState_ = 0;
   int m_nDeviceIn = 0;
   int m_nDeviceOut = 0;
-  int m_nEQPreset = 1;
-  int m_n3DAlphaMode = -1;
-  int m_n3DBetaMode = -1;
   int m_nEffect = 0;
 
   // Hardware-button state the switch lock reads.

@@ -32,6 +32,8 @@ void TAudioMainForm::SetDeviceIndicators(bool active) {
   ToggleButtonState(55, out);
   m_nDeviceIn = in;
   m_nDeviceOut = out;
+  // The equaliser writes its curve only while it is in step with an active device.
+  if (features_ && activation_) features_->Eq().DeviceSync() = activation_->DeviceSync() ? 1 : 0;
 }
 
 void TAudioMainForm::RefreshPage() { ShowPageControls(m_nCurrentPage); }
@@ -43,7 +45,7 @@ void TAudioMainForm::ReleaseAudioEndpoint() { NotBuilt(L"ReleaseAudioEndpoint");
 void TAudioMainForm::OpenCaptureMonitor() { features_->StartCaptureMonitor(); }
 void TAudioMainForm::CloseCaptureMonitor() { features_->StopCaptureMonitor(); }
 void TAudioMainForm::MarkCaptureMonitorClosed() { NotBuilt(L"MarkCaptureMonitorClosed"); }
-void TAudioMainForm::RefreshMicDisplay() { NotBuilt(L"RefreshMicDisplay"); }
+void TAudioMainForm::RefreshMicDisplay() { features_->RefreshMicDisplay(); }
 void TAudioMainForm::ResetMicMeters() { NotBuilt(L"ResetMicMeters"); }
 
 bool TAudioMainForm::GpioReadSettingOn() { NotBuilt(L"GpioReadSettingOn"); return false; }
@@ -56,24 +58,26 @@ bool TAudioMainForm::EncEnabled() { return features_->EncEnabled(); }
 void TAudioMainForm::InitVoiceEffect() { NotBuilt(L"InitVoiceEffect"); }
 void TAudioMainForm::ShowVoiceEffect() { features_->RefreshVoiceEffectPage(); }
 
-bool TAudioMainForm::EqFromEeprom() { NotBuilt(L"EqFromEeprom"); return false; }
-void TAudioMainForm::SyncEqFromDevice() { features_->SyncEqFromDevice(); }
-int TAudioMainForm::DefaultEqEnable() { NotBuilt(L"DefaultEqEnable"); return 0; }
-void TAudioMainForm::SetEqEnable(int enable) { m_nEQEnable = enable; }
-void TAudioMainForm::ApplyEqOnOff(int enable) { features_->ApplyEqOnOff(enable); }
-bool TAudioMainForm::ThreeDFromEeprom() { NotBuilt(L"ThreeDFromEeprom"); return false; }
-void TAudioMainForm::Sync3DFromDevice() { features_->Sync3DFromDevice(); }
-int TAudioMainForm::Default3DEnable() { NotBuilt(L"Default3DEnable"); return 0; }
-int TAudioMainForm::Get3DEnable() { return m_n3DEnable; }
-void TAudioMainForm::Set3DEnable(int enable) { m_n3DEnable = enable; }
-void TAudioMainForm::Apply3DOnOff(int enable) { features_->Apply3DOnOff(enable); }
+bool TAudioMainForm::EqFromEeprom() { return features_->Eq().EqFromEeprom() != 0; }
+void TAudioMainForm::SyncEqFromDevice() { features_->Eq().SyncEqFromDevice(); }
+int TAudioMainForm::DefaultEqEnable() { return features_->Eq().DefaultEqEnable(); }
+void TAudioMainForm::SetEqEnable(int enable) { EqEnableState() = enable; }
+void TAudioMainForm::ApplyEqOnOff(int enable) { features_->Eq().ApplyEqOnOff(enable); }
+bool TAudioMainForm::ThreeDFromEeprom() { return features_->ThreeD().ThreeDFromEeprom() != 0; }
+void TAudioMainForm::Sync3DFromDevice() {
+  features_->ThreeD().Sync3DFromDevice(features_->Eq().ThreeDFromEepromDefault() ? 1 : 0);
+}
+int TAudioMainForm::Default3DEnable() { return features_->ThreeD().Default3DEnable(); }
+int TAudioMainForm::Get3DEnable() { return ThreeDEnableState(); }
+void TAudioMainForm::Set3DEnable(int enable) { ThreeDEnableState() = enable; }
+void TAudioMainForm::Apply3DOnOff(int enable) { features_->ThreeD().Apply3DOnOff(enable); }
 
-int TAudioMainForm::DefaultVirtual7ch1Enable() { NotBuilt(L"DefaultVirtual7ch1Enable"); return 0; }
-void TAudioMainForm::SetVirtual7ch1Enable(int enable) { m_nVirtual7ch1Enable = enable; }
-void TAudioMainForm::Update7ch1UI() { NotBuilt(L"Update7ch1UI"); }
-void TAudioMainForm::ShowVirtual7ch1Button() { NotBuilt(L"ShowVirtual7ch1Button"); }
-int TAudioMainForm::SendVirtual7ch1(int enable) { return features_->SendVirtual7ch1(enable); }
-bool TAudioMainForm::LastProfileVirtual7ch1On() { NotBuilt(L"LastProfileVirtual7ch1On"); return false; }
+int TAudioMainForm::DefaultVirtual7ch1Enable() { return features_->Virtual7ch1().DefaultEnable(); }
+void TAudioMainForm::SetVirtual7ch1Enable(int enable) { features_->Virtual7ch1().SetVirtual7ch1Enable(enable); }
+void TAudioMainForm::Update7ch1UI() { features_->Virtual7ch1().Update7ch1UI(); }
+void TAudioMainForm::ShowVirtual7ch1Button() { features_->Virtual7ch1().ShowEnableButton(); }
+int TAudioMainForm::SendVirtual7ch1(int enable) { return features_->Virtual7ch1().SendVirtual7ch1(enable); }
+bool TAudioMainForm::LastProfileVirtual7ch1On() { return features_->Virtual7ch1().LastProfileEnable() == 1; }
 
 void TAudioMainForm::StartLEDWorker() { NotBuilt(L"StartLEDWorker"); }
 void TAudioMainForm::CloseLEDWorkerHandle() { NotBuilt(L"CloseLEDWorkerHandle"); }

@@ -85,19 +85,19 @@ void MainFormAppearance::ApplyLanguageToControls() {
   LanguageViewState view;
   view.currentPage = w.m_nCurrentPage;
   view.deviceActive = w.DeviceActive();
-  view.eqPreset = w.m_nEQPreset;
+  view.eqPreset = w.EqPresetState();
   view.effect = w.m_nEffect;
-  view.eqEnable = w.m_nEQEnable;
-  view.threeDEnable = w.m_n3DEnable;
-  view.fbm = w.m_nFBM;
+  view.eqEnable = w.EqEnableState();
+  view.threeDEnable = w.ThreeDEnableState();
+  view.fbm = w.FbmState();
   view.micBoost = w.m_nMicBoost;
   view.micMute = w.m_nMicMute;
   view.micMonitor = w.m_nMicMonitor;
-  view.virtualEnable = w.m_nVirtual7ch1Enable;
-  view.clockwise = w.m_nCW;
-  view.counterclockwise = w.m_nCCW;
-  view.enlarge = w.m_nEnlarge;
-  view.narrow = w.m_nNarrow;
+  view.virtualEnable = w.Virtual7ch1State();
+  view.clockwise = w.CwState();
+  view.counterclockwise = w.CcwState();
+  view.enlarge = w.EnlargeState();
+  view.narrow = w.NarrowState();
   shell::ApplyLanguageToControls(w, w.popupMenu_, state_->language, view, FontScale());
 }
 
@@ -115,22 +115,22 @@ void MainFormAppearance::LoadSkin(const std::wstring& skin) {
 void MainFormAppearance::ApplySkinToControls() {
   TAudioMainForm& w = window_;
   SkinApplyState apply;
-  apply.eqEnable = w.m_nEQEnable;
-  apply.d3Enable = w.m_n3DEnable;
-  apply.fbm = w.m_nFBM;
+  apply.eqEnable = w.EqEnableState();
+  apply.d3Enable = w.ThreeDEnableState();
+  apply.fbm = w.FbmState();
   apply.micBoost = w.m_nMicBoost;
   apply.micMute = w.m_nMicMute;
   apply.micMonitor = w.m_nMicMonitor;
-  apply.virtualEnable = w.m_nVirtual7ch1Enable;
-  apply.clockwise = w.m_nCW;
-  apply.counterclockwise = w.m_nCCW;
-  apply.enlarge = w.m_nEnlarge;
-  apply.narrow = w.m_nNarrow;
+  apply.virtualEnable = w.Virtual7ch1State();
+  apply.clockwise = w.CwState();
+  apply.counterclockwise = w.CcwState();
+  apply.enlarge = w.EnlargeState();
+  apply.narrow = w.NarrowState();
   apply.ledIndicator = w.m_nLEDIndicator;
-  apply.eqPreset = w.m_nEQPreset;
+  apply.eqPreset = w.EqPresetState();
   apply.effect = w.m_nEffect;
-  apply.alphaMode = w.m_n3DAlphaMode;
-  apply.betaMode = w.m_n3DBetaMode;
+  apply.alphaMode = w.AlphaModeState();
+  apply.betaMode = w.BetaModeState();
   apply.currentPage = w.m_nCurrentPage;
   apply.regionCut = w.config_.regionCut;
   shell::ApplySkinToControls(w, state_->skin, state_->skinFolder, apply);
@@ -152,9 +152,9 @@ void MainFormAppearance::SkinMenuClick(forms::MenuItem& item) {
   window_.features_->RefreshEncoderPage();
   window_.features_->RefreshVoiceEffectPage();
   window_.ShowPageControls(window_.m_nCurrentPage);
-  window_.features_->ShowEqPreset(window_.m_nEQPreset);
+  window_.features_->Eq().ShowEqPreset(window_.EqPresetState() - 1);
   window_.RefreshMicDisplay();
-  window_.features_->RescaleSpeakers(VirtualCenter());
+  window_.features_->Virtual7ch1().RescaleSpeakers();
   WriteUserChoice();
 }
 
@@ -201,6 +201,10 @@ void MainFormAppearance::ApplyLabelRecord(forms::Label& label, std::wstring_view
 
 std::wstring MainFormAppearance::LanguageText(std::wstring_view languageKey) { return state_->language.Text(languageKey); }
 
+std::wstring MainFormAppearance::SkinDirectory() { return state_->skinFolder.dir; }
+
+std::wstring MainFormAppearance::SkinRecordName(std::wstring_view skinKey) { return state_->skin.Record(skinKey).Name; }
+
 bool MainFormAppearance::SkinRecordHasPicture(std::wstring_view skinKey) {
   return !state_->skin.Record(skinKey).Name.empty();
 }
@@ -224,19 +228,19 @@ std::optional<bool> MainFormAppearance::ImageShownOn(const forms::Image& image, 
     return RecordShows(record.Name, record.Page, page);
   }
   SkinApplyState apply;
-  apply.eqEnable = w.m_nEQEnable;
-  apply.d3Enable = w.m_n3DEnable;
-  apply.fbm = w.m_nFBM;
+  apply.eqEnable = w.EqEnableState();
+  apply.d3Enable = w.ThreeDEnableState();
+  apply.fbm = w.FbmState();
   apply.micBoost = w.m_nMicBoost;
   apply.micMute = w.m_nMicMute;
   apply.micMonitor = w.m_nMicMonitor;
-  apply.virtualEnable = w.m_nVirtual7ch1Enable;
-  apply.clockwise = w.m_nCW;
-  apply.counterclockwise = w.m_nCCW;
-  apply.enlarge = w.m_nEnlarge;
-  apply.narrow = w.m_nNarrow;
+  apply.virtualEnable = w.Virtual7ch1State();
+  apply.clockwise = w.CwState();
+  apply.counterclockwise = w.CcwState();
+  apply.enlarge = w.EnlargeState();
+  apply.narrow = w.NarrowState();
   apply.ledIndicator = w.m_nLEDIndicator;
-  apply.eqPreset = w.m_nEQPreset;
+  apply.eqPreset = w.EqPresetState();
   apply.effect = w.m_nEffect;
   apply.currentPage = w.m_nCurrentPage;
   const std::optional<ImageAtt> record = SkinRecordForImage(image, state_->skin, apply);

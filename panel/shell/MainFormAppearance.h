@@ -38,6 +38,10 @@ public:
   void ApplyLabelRecord(forms::Label& label, std::wstring_view languageKey, bool up);
   std::wstring LanguageText(std::wstring_view languageKey);
 
+  // The loaded skin's folder (ending in a backslash) and a record's picture name.
+  std::wstring SkinDirectory();
+  std::wstring SkinRecordName(std::wstring_view skinKey);
+
   // Whether the skin record names a picture file.
   bool SkinRecordHasPicture(std::wstring_view skinKey);
 

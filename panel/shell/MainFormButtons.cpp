@@ -95,20 +95,32 @@ forms::Shape* TAudioMainForm::FindShapeByTag(int tag) {
   return nullptr;
 }
 
+int& TAudioMainForm::EqEnableState() { return features_->Eq().EqEnable(); }
+int& TAudioMainForm::EqPresetState() { return features_->Eq().EqPreset(); }
+int& TAudioMainForm::ThreeDEnableState() { return features_->ThreeD().ThreeDEnable(); }
+int& TAudioMainForm::FbmState() { return features_->ThreeD().Fbm(); }
+int& TAudioMainForm::AlphaModeState() { return features_->ThreeD().AlphaLinkMode(); }
+int& TAudioMainForm::BetaModeState() { return features_->ThreeD().BetaLinkMode(); }
+int& TAudioMainForm::Virtual7ch1State() { return features_->Virtual7ch1().Virtual7ch1Enable(); }
+int& TAudioMainForm::CwState() { return features_->Virtual7ch1().ClockwiseOn(); }
+int& TAudioMainForm::CcwState() { return features_->Virtual7ch1().CounterclockwiseOn(); }
+int& TAudioMainForm::NarrowState() { return features_->Virtual7ch1().NarrowOn(); }
+int& TAudioMainForm::EnlargeState() { return features_->Virtual7ch1().EnlargeOn(); }
+
 int& TAudioMainForm::StateOfTag(int tag) {
   switch (tag) {
-    case 7: return m_nEQEnable;
-    case 8: return m_n3DEnable;
-    case 13: return m_nFBM;
+    case 7: return EqEnableState();
+    case 8: return ThreeDEnableState();
+    case 13: return FbmState();
     case 21: return m_nMicBoost;
     case 22: return m_nMicMute;
     case 28: return m_nDeviceSync;
-    case 47: return m_nVirtual7ch1Enable;
-    case 49: return m_nCW;
-    case 50: return m_nCCW;
+    case 47: return Virtual7ch1State();
+    case 49: return CwState();
+    case 50: return CcwState();
     case 51: return m_nLEDIndicator;
-    case 52: return m_nNarrow;
-    case 53: return m_nEnlarge;
+    case 52: return NarrowState();
+    case 53: return EnlargeState();
     case 54: return m_nDeviceIn;
     case 55: return m_nDeviceOut;
     case 89: return m_nMicMonitor;
@@ -126,7 +138,7 @@ void TAudioMainForm::ToggleButtonState(int tag, int& state) {
   if (tag == 47 && config_.gpio.SwitchMode()) {
     // A hardware switch owns 7.1: the enable state follows the switch, the picture shows it and
     // the caption stays in its normal colour.
-    m_nVirtual7ch1Enable = m_nGPIOOnOff != 0 ? 1 : 0;
+    if (features_) Virtual7ch1State() = m_nGPIOOnOff != 0 ? 1 : 0;
     const wchar_t* key = m_nGPIOOnOff != 0 ? L"VirtualDisableImageDown" : L"VirtualDisableImageUp";
     if (image && appearance_->SkinRecordHasPicture(key)) ChangeImageAttr(*image, key);
     if (label) SetLabelColor(*label, button->languageKey, false);
@@ -136,17 +148,6 @@ void TAudioMainForm::ToggleButtonState(int tag, int& state) {
   const wchar_t* key = state == 1 ? button->downKey : button->upKey;
   if (image && appearance_->SkinRecordHasPicture(key)) ChangeImageAttr(*image, key);
   if (label && button->languageKey[0] != L'\0') SetLabelColor(*label, button->languageKey, state == 1);
-}
-
-void TAudioMainForm::ShowEqPresetButtons() {
-  for (int preset = 1; preset <= 4; ++preset) {
-    const bool selected = preset == m_nEQPreset;
-    const std::wstring key = L"EQS" + std::to_wstring(preset) + (selected ? L"ImageDown" : L"ImageUp");
-    if (forms::Image* image = FindImageByTag(8 + preset)) ChangeImageAttr(*image, key);
-    if (forms::Label* label = FindLabelByTag(8 + preset)) SetLabelColor(*label, L"LabelEQS1", selected);
-  }
-  if (forms::Label* sx = LabelNamed(L"SXLabel"))
-    if (forms::Label* selected = FindLabelByTag(8 + m_nEQPreset)) sx->SetCaption(selected->Caption());
 }
 
 // Effect n lives on the image and label with Tag 15 + n, whatever their names say.

@@ -81,10 +81,7 @@ void TAudioMainForm::PressSliderOrBar(forms::Control& control, POINT client) {
   if (NameIsOneOf(name, kEqSliders)) {
     StartDrag(control, DragMode::EqBand);
   } else if (NameIsOneOf(name, kEqBars) || NameIsOneOf(name, kEqBarsDown)) {
-    const int sliderTag = control.Tag() - (NameIsOneOf(name, kEqBars) ? 100 : 200);
-    const SliderRange range = EqSliderRange();
-    const int top = JumpSlider(sliderTag, client.y, range);
-    if (forms::Image* slider = FindImageByTag(sliderTag)) features_->SetEqBandFromSlider(*slider, top - range.top);
+    features_->Eq().JumpEqSlider(control.Tag(), client.y);
   } else if (NameIsOneOf(name, k3DSliders)) {
     StartDrag(control, DragMode::ThreeD);
   } else if (name == L"MicSliderImage") {
@@ -138,13 +135,13 @@ void TAudioMainForm::OnMsgMouseMove() {
       const SliderRange range = EqSliderRange();
       top = Clamp(top, range);
       control.SetTop(top);
-      if (auto* slider = dynamic_cast<forms::Image*>(&control)) features_->SetEqBandFromSlider(*slider, top - range.top);
+      features_->Eq().MoveEqSlider(control.Tag(), top);
       break;
     }
     case DragMode::ThreeD:
       top = std::clamp(top, k3DSliderTop, k3DSliderBottom);
       control.SetTop(top);
-      features_->Update3DSlider(control.Name(), m_n3DAlphaMode, m_n3DBetaMode, top);
+      features_->ThreeD().Update3DFromSlider(control.Name(), top);
       break;
     case DragMode::Mic: {
       const SliderRange range = MicSliderRange();
@@ -163,27 +160,11 @@ void TAudioMainForm::OnMsgMouseMove() {
       control.SetTop(top);
       break;
     }
-    case DragMode::Speaker: MoveSpeaker(control, left, top); break;
+    case DragMode::Speaker:
+      if (auto* speaker = dynamic_cast<forms::Image*>(&control)) features_->Virtual7ch1().DragSpeaker(*speaker, left, top);
+      break;
     case DragMode::None: break;
   }
-}
-
-// A speaker moves only while 7.1 follows the user (or the hardware switch), only inside the
-// speaker circle, and only where it stays 10 pixels inside the 7.1 picture.
-void TAudioMainForm::MoveSpeaker(forms::Control& speaker, int left, int top) {
-  if (m_bGPIOScanMode == 0 && m_nGPIOOnOff == 0) return;
-  const SpeakerCircle circle = VirtualCenter();
-  const long long dx = left - circle.x;
-  const long long dy = top - circle.y;
-  if (dx * dx + dy * dy > static_cast<long long>(circle.radius) * circle.radius) return;
-  forms::Image* picture = ImageNamed(L"VirtualPicImage");
-  if (!picture) return;
-  if (picture->Left() + 10 < left && left + speaker.Width() <= picture->Left() + picture->Width() - 10)
-    speaker.SetLeft(left);
-  if (top >= picture->Top() + 10 && top + speaker.Height() <= picture->Top() + picture->Height() - 10)
-    speaker.SetTop(top);
-  EnableTimer(L"Timer", false);
-  features_->SpeakerDragged();
 }
 
 void TAudioMainForm::OnMsgLButtonUp() {

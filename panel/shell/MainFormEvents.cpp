@@ -22,17 +22,16 @@ forms::NotifyHandler TAudioMainForm::NotifyHandlerNamed(std::wstring_view name) 
   if (name == L"MinimizeImageClick") return [this](forms::Control&) { MinimizeImageClick(); };
   if (name == L"EQResetImageClick" || name == L"EQResetLabelClick")
     return [this](forms::Control&) {
-      if (features_) features_->ResetEq();
+      if (features_) features_->Eq().ResetEq();
     };
   if (name == L"D3ResetImageClick" || name == L"D3ResetLabelClick")
     return [this](forms::Control&) {
-      if (features_) features_->Reset3D();
+      if (features_) features_->ThreeD().D3ResetImageClick();
     };
   if (name == L"VirtualResetImageClick" || name == L"VirtualResetLabelClick")
     return [this](forms::Control&) {
       // RESET follows the switch lock and stands still while the test tone plays.
-      if (!features_ || BeeBoxTicked() || (config_.gpio.SwitchMode() && m_nGPIOOnOff == 0)) return;
-      features_->Reset7ch1();
+      if (features_) features_->Virtual7ch1().ResetClick();
     };
   return {};
 }

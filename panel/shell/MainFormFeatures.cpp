@@ -10,129 +10,52 @@ void NotBuilt(const wchar_t* operation) { DebugPrint(L"===== %ls: not built yet 
 
 }  // namespace
 
-MainFormFeatures::MainFormFeatures(MainWindowControls& window) : window_(window) {}
+MainFormFeatures::MainFormFeatures(MainWindowControls& window, FeatureLinks links, const MainFormSettings& settings,
+                                   const std::wstring& userFolder)
+    : links_(std::move(links)) {
+  EqualizerSettings eqSettings;
+  eqSettings.defaultIni = settings.defaultIni;
+  eqSettings.userFolder = userFolder;
+  EqualizerLinks eqLinks;
+  eqLinks.deviceActive = links_.deviceActive;
+  eqLinks.openHidDevice = links_.openHid;
+  eqLinks.apply3DOnOff = [this] { threeD_->Apply3DOnOff(threeD_->ThreeDEnable()); };
+  eq_ = std::make_unique<Equalizer>(window, image_, eqSettings, eqLinks);
+
+  threed::ThreeDSettings threeDSettings;
+  threeDSettings.mutuallyExclusive = settings.exclusive3DV7ch1;
+  threed::ThreeDDeviceAccess device;
+  device.openHid = links_.openHid;
+  device.deviceActive = links_.deviceActive;
+  device.deviceSync = [this] { return eq_->DeviceSync() != 0; };
+  threed::ThreeDConfigBytes config;
+  config.imageByte = [this](std::size_t offset) { return image_.Byte(offset); };
+  config.setImageByte = [this](std::size_t offset, std::uint8_t value) { image_.SetByte(offset, value); };
+  config.factoryTable = DeviceConfigFactoryTable();
+  threed::ThreeDSkinPictures pictures;
+  pictures.skinDirectory = links_.skinDirectory;
+  pictures.pictureName = links_.pictureName;
+  threeD_ = std::make_unique<threed::CThreeDSound>(window, threeDSettings, device, config, pictures);
+
+  features::Virtual7ch1Settings virtualSettings;
+  virtualSettings.oldVersion = settings.oldVersion;
+  virtualSettings.defaultIni = settings.defaultIni;
+  virtualSettings.defaultProfilePath = userFolder + L"\\DefaultProfile.ini";
+  virtualSettings.scalar = settings.v7ch1Scalar;
+  virtualSettings.exclusive3DV7ch1 = settings.exclusive3DV7ch1;
+  virtualSettings.switchMode = settings.gpio.SwitchMode();
+  virtual7ch1_ = std::make_unique<features::CVirtual7ch1Page>(window, static_cast<features::Virtual7ch1Host&>(*this),
+                                                               virtualSettings);
+}
+
 MainFormFeatures::~MainFormFeatures() = default;
 
-void MainFormFeatures::InitEqDefaults() {
-  NotBuilt(L"InitEqDefaults");
-}
-
-void MainFormFeatures::ShowEqPreset(int) {
-  NotBuilt(L"ShowEqPreset");
-}
-
-void MainFormFeatures::ResetEq() {
-  NotBuilt(L"ResetEq");
-}
-
-void MainFormFeatures::ApplyEqOnOff(int) {
-  NotBuilt(L"ApplyEqOnOff");
-}
-
-void MainFormFeatures::StoreEqPreset(int) {
-  NotBuilt(L"StoreEqPreset");
-}
-
-void MainFormFeatures::SelectEqPreset(int) {
-  NotBuilt(L"SelectEqPreset");
-}
-
-void MainFormFeatures::SetEqBandFromSlider(forms::Image&, int) {
-  NotBuilt(L"SetEqBandFromSlider");
-}
-
-void MainFormFeatures::SyncEqFromDevice() {
-  NotBuilt(L"SyncEqFromDevice");
-}
-
-void MainFormFeatures::Startup3D() {
-  NotBuilt(L"Startup3D");
-}
-
-void MainFormFeatures::Reset3D() {
-  NotBuilt(L"Reset3D");
-}
-
-void MainFormFeatures::Apply3DOnOff(int) {
-  NotBuilt(L"Apply3DOnOff");
-}
-
-void MainFormFeatures::ApplyFBM(int) {
-  NotBuilt(L"ApplyFBM");
-}
-
-void MainFormFeatures::Cycle3DMode(int, int&) {
-  NotBuilt(L"Cycle3DMode");
-}
-
-void MainFormFeatures::Update3DSlider(std::wstring_view, int, int, int) {
-  NotBuilt(L"Update3DSlider");
-}
-
-void MainFormFeatures::Shutdown3D() {
-  NotBuilt(L"Shutdown3D");
-}
-
-void MainFormFeatures::Sync3DFromDevice() {
-  NotBuilt(L"Sync3DFromDevice");
-}
-
-void MainFormFeatures::ComputeSpeakerLayout() {
-  NotBuilt(L"ComputeSpeakerLayout");
-}
-
-void MainFormFeatures::Startup7ch1() {
-  NotBuilt(L"Startup7ch1");
-}
-
-void MainFormFeatures::PassScalar(float) {
-  NotBuilt(L"PassScalar");
-}
-
-void MainFormFeatures::LoadVirtual7ch1ProfileValues() {
-  NotBuilt(L"LoadVirtual7ch1ProfileValues");
-}
-
-void MainFormFeatures::Reset7ch1() {
-  NotBuilt(L"Reset7ch1");
-}
-
-void MainFormFeatures::ResetSpeakers() {
-  NotBuilt(L"ResetSpeakers");
-}
-
-void MainFormFeatures::SwitchVirtual7ch1OffInSdk() {
-  NotBuilt(L"SwitchVirtual7ch1OffInSdk");
-}
-
-int MainFormFeatures::SendVirtual7ch1(int) {
-  NotBuilt(L"SendVirtual7ch1");
-  return 1;
-}
-
-void MainFormFeatures::RotateClockwise() {
-  NotBuilt(L"RotateClockwise");
-}
-
-void MainFormFeatures::RotateCounterclockwise() {
-  NotBuilt(L"RotateCounterclockwise");
-}
-
-void MainFormFeatures::NarrowSpeakers() {
-  NotBuilt(L"NarrowSpeakers");
-}
-
-void MainFormFeatures::EnlargeSpeakers() {
-  NotBuilt(L"EnlargeSpeakers");
-}
-
-void MainFormFeatures::ApplySpeakerLayout() {
-  NotBuilt(L"ApplySpeakerLayout");
-}
-
-void MainFormFeatures::SpeakerDragged() {
-  NotBuilt(L"SpeakerDragged");
-}
+bool MainFormFeatures::DeviceActive() { return links_.deviceActive(); }
+bool MainFormFeatures::TestToneTicked() { return links_.testToneTicked(); }
+int MainFormFeatures::GpioOnOff() { return links_.gpioOnOff(); }
+bool MainFormFeatures::GpioScanMode() { return links_.gpioScanMode(); }
+void MainFormFeatures::SetAnimationTimerEnabled(bool enabled) { links_.setAnimationTimer(enabled); }
+void MainFormFeatures::SwitchThreeDOff() { threeD_->SwitchOffForVirtual7ch1(); }
 
 void MainFormFeatures::SelectEffect(int) {
   NotBuilt(L"SelectEffect");
@@ -168,6 +91,10 @@ void MainFormFeatures::StopCaptureMonitor() {
 
 void MainFormFeatures::CaptureLevel(WPARAM, LPARAM) {
   NotBuilt(L"CaptureLevel");
+}
+
+void MainFormFeatures::RefreshMicDisplay() {
+  NotBuilt(L"RefreshMicDisplay");
 }
 
 bool MainFormFeatures::EncEnabled() {
@@ -234,10 +161,6 @@ void MainFormFeatures::HideToTray() {
 
 void MainFormFeatures::CloseMediaPlayer() {
   NotBuilt(L"CloseMediaPlayer");
-}
-
-void MainFormFeatures::RescaleSpeakers(SpeakerCircle) {
-  NotBuilt(L"RescaleSpeakers");
 }
 
 }  // namespace vorma::shell

@@ -1,60 +1,51 @@
 #pragma once
-// The feature operations the main window calls from its start-up, its buttons, drags, timers and
-// tear-down, in one place. Each forwards to the feature that owns it; a feature that is not built
-// yet says so in the debug output and changes nothing, so the window's routing can be followed
-// before every feature exists.
+// The feature pages of the main window and the operations the window calls from its start-up, its
+// buttons, drags, timers and tear-down. The equaliser, 3D and virtual 7.1 pages are owned here;
+// the operations of features that are not built yet say so in the debug output and change
+// nothing, so the window's routing can be followed before every feature exists.
 
+#include "panel/device/DevicePorts.h"
+#include "panel/features/equalizer/DeviceConfigImage.h"
+#include "panel/features/equalizer/Equalizer.h"
+#include "panel/features/threed/ThreeDSound.h"
+#include "panel/features/virtual7ch1/Virtual7ch1Host.h"
+#include "panel/features/virtual7ch1/Virtual7ch1Page.h"
+#include "panel/shell/MainFormSettings.h"
 #include "panel/shell/MainWindowControls.h"
 
 #include <windows.h>
 
+#include <functional>
+#include <memory>
+#include <string>
 #include <string_view>
 
 namespace vorma::shell {
 
-class MainFormFeatures {
+// What the features need of the window beyond its controls.
+struct FeatureLinks {
+  std::function<bool()> deviceActive;
+  std::function<std::unique_ptr<HidConnection>()> openHid;
+  std::function<bool()> testToneTicked;
+  std::function<int()> gpioOnOff;
+  std::function<bool()> gpioScanMode;
+  std::function<void(bool)> setAnimationTimer;
+  std::function<std::wstring()> skinDirectory;
+  std::function<std::wstring(std::wstring_view key)> pictureName;
+};
+
+class MainFormFeatures final : private features::Virtual7ch1Host {
 public:
-  explicit MainFormFeatures(MainWindowControls& window);
+  // `userFolder` is %APPDATA%\<InstallFolderName>, where DefaultProfile.ini lives.
+  MainFormFeatures(MainWindowControls& window, FeatureLinks links, const MainFormSettings& settings,
+                   const std::wstring& userFolder);
   MainFormFeatures(const MainFormFeatures&) = delete;
   MainFormFeatures& operator=(const MainFormFeatures&) = delete;
-  ~MainFormFeatures();
+  ~MainFormFeatures() override;
 
-  // --- equaliser ---
-  void InitEqDefaults();
-  void ShowEqPreset(int slot);
-  void ResetEq();
-  void ApplyEqOnOff(int enable);
-  void StoreEqPreset(int preset);
-  void SelectEqPreset(int preset);
-  void SetEqBandFromSlider(forms::Image& slider, int value);
-  void SyncEqFromDevice();
-
-  // --- 3D ---
-  void Startup3D();
-  void Reset3D();
-  void Apply3DOnOff(int enable);
-  void ApplyFBM(int enable);
-  void Cycle3DMode(int tag, int& mode);
-  void Update3DSlider(std::wstring_view sliderName, int alphaMode, int betaMode, int top);
-  void Shutdown3D();
-  void Sync3DFromDevice();
-
-  // --- virtual 7.1 ---
-  void ComputeSpeakerLayout();
-  void Startup7ch1();
-  void PassScalar(float scalar);
-  void LoadVirtual7ch1ProfileValues();
-  void Reset7ch1();
-  void ResetSpeakers();
-  void SwitchVirtual7ch1OffInSdk();
-  int SendVirtual7ch1(int enable);
-  void RotateClockwise();
-  void RotateCounterclockwise();
-  void NarrowSpeakers();
-  void EnlargeSpeakers();
-  void ApplySpeakerLayout();
-  void SpeakerDragged();
-  void RescaleSpeakers(SpeakerCircle circle);
+  Equalizer& Eq() { return *eq_; }
+  threed::CThreeDSound& ThreeD() { return *threeD_; }
+  features::CVirtual7ch1Page& Virtual7ch1() { return *virtual7ch1_; }
 
   // --- effects and microphone ---
   void SelectEffect(int effect);
@@ -66,6 +57,7 @@ public:
   void StartCaptureMonitor();
   void StopCaptureMonitor();
   void CaptureLevel(WPARAM wParam, LPARAM lParam);
+  void RefreshMicDisplay();
 
   // --- encoder and voice effect ---
   bool EncEnabled();
@@ -90,7 +82,19 @@ public:
   void CloseMediaPlayer();
 
 private:
-  MainWindowControls& window_;
+  // Virtual7ch1Host
+  bool DeviceActive() override;
+  bool TestToneTicked() override;
+  int GpioOnOff() override;
+  bool GpioScanMode() override;
+  void SetAnimationTimerEnabled(bool enabled) override;
+  void SwitchThreeDOff() override;
+
+  FeatureLinks links_;
+  DeviceConfigImage image_;
+  std::unique_ptr<Equalizer> eq_;
+  std::unique_ptr<threed::CThreeDSound> threeD_;
+  std::unique_ptr<features::CVirtual7ch1Page> virtual7ch1_;
 };
 
 }  // namespace vorma::shell

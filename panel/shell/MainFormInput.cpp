@@ -81,23 +81,11 @@ void TAudioMainForm::RunMouseDownAction(int tag, forms::Control& sender) {
     case 4: ButtonPictureDown(L"Menu3Image", L"Menu3ImageDown", L"Menu3Label", L"LabelMenu3"); break;
     case 5: ButtonPictureDown(L"EQResetImage", L"EQResetImageDown", L"EQResetLabel", L"LabelEQReset"); break;
     case 6: ButtonPictureDown(L"D3ResetImage", L"D3ResetImageDown", L"D3ResetLabel", L"Label3DReset"); break;
-    case 7:
-      ToggleButtonState(7, m_nEQEnable);
-      for (int i = 0; i < 5; ++i) features.StoreEqPreset(m_nEQPreset);
-      features.ApplyEqOnOff(m_nEQEnable);
-      break;
+    case 7: features.Eq().ToggleEqEnable(); break;
     case 8: Toggle3DEnable(); break;
-    case 9: case 10: case 11: case 12:
-      m_nEQPreset = tag - 8;
-      features.SelectEqPreset(m_nEQPreset);
-      ShowEqPresetButtons();
-      break;
-    case 13:
-      ToggleButtonState(13, m_nFBM);
-      features.ApplyFBM(m_nFBM);
-      break;
-    case 14: features.Cycle3DMode(14, m_n3DAlphaMode); break;
-    case 15: features.Cycle3DMode(15, m_n3DBetaMode); break;
+    case 9: case 10: case 11: case 12: features.Eq().SelectEqPreset(tag - 8); break;
+    case 13: features.ThreeD().FbmButton(); break;
+    case 14: case 15: features.ThreeD().LinkButton(tag); break;
     case 16: case 17: case 18: case 19: case 20:
       m_nEffect = tag - 15;
       features.SelectEffect(m_nEffect);
@@ -108,12 +96,12 @@ void TAudioMainForm::RunMouseDownAction(int tag, forms::Control& sender) {
     case 89: ToggleButtonState(89, m_nMicMonitor); features.ApplyMicMonitor(m_nMicMonitor); break;
     case 23: case 25: case 26: case 27: case 226: case 227: case 228: PageImageDown(tag); break;
     case 28: if (DeviceActive()) ToggleButtonState(28, m_nDeviceSync); break;
-    case 47: ToggleVirtual7ch1Enable(); break;
-    case 48:
-      if (!BeeBoxTicked())
-        ButtonPictureDown(L"VirtualResetImage", L"VirtualResetDownImage", L"VirtualResetLabel", L"Label7ch1Reset");
-      break;
-    case 49: case 50: case 52: case 53: ToggleVirtualMotion(tag); break;
+    case 47: features.Virtual7ch1().EnableClick(); break;
+    case 48: features.Virtual7ch1().ResetMouseDown(); break;
+    case 49: features.Virtual7ch1().ClockwiseClick(); break;
+    case 50: features.Virtual7ch1().CounterclockwiseClick(); break;
+    case 52: features.Virtual7ch1().NarrowClick(); break;
+    case 53: features.Virtual7ch1().EnlargeClick(); break;
     case 51: ToggleButtonState(51, m_nLEDIndicator); features.SendLedIndicator(1); break;
     default: break;  // sliders, bars and speakers move through the drag; the rest has no action
   }
@@ -141,11 +129,10 @@ void TAudioMainForm::RunMouseUpAction(int tag) {
       break;
     case 5: ButtonPictureUp(L"EQResetImage", L"EQResetImageUp", L"EQResetLabel", L"LabelEQReset"); break;
     case 6: ButtonPictureUp(L"D3ResetImage", L"D3ResetImageUp", L"D3ResetLabel", L"Label3DReset"); break;
-    case 39: case 40: case 41: case 42: case 43: case 44: case 45: case 46: EnableTimer(L"Timer", true); break;
-    case 48:
-      if (!BeeBoxTicked())
-        ButtonPictureUp(L"VirtualResetImage", L"VirtualResetUpImage", L"VirtualResetLabel", L"Label7ch1Reset");
+    case 39: case 40: case 41: case 42: case 43: case 44: case 45: case 46:
+      features.Virtual7ch1().SpeakerMouseUp();
       break;
+    case 48: features.Virtual7ch1().ResetMouseUp(); break;
     case 51: ToggleButtonState(51, m_nLEDIndicator); features.SendLedIndicator(0); break;
     case 226: case 227: {
       forms::Image* image = FindImageByTag(tag);
@@ -193,57 +180,11 @@ bool TAudioMainForm::BeeBoxTicked() {
 }
 
 void TAudioMainForm::Toggle3DEnable() {
-  ToggleButtonState(8, m_n3DEnable);
-  if (m_n3DEnable == 1 && ThreeDV7ch1MutuallyExclusive()) {
-    // 3D and virtual 7.1 cannot run together on this device: 3D wins and 7.1 goes off with its
-    // motion; its buttons stay hidden until the next page switch shows them again.
-    m_nVirtual7ch1Enable = 0;
-    features_->SwitchVirtual7ch1OffInSdk();
-    features_->PassScalar(config_.v7ch1Scalar);
-    int shownOff = 1;
-    ToggleButtonState(47, shownOff);
-    if (forms::Image* image = ImageNamed(L"VirtualEnableImage")) image->SetVisible(false);
-    if (m_nCCW) {
-      ToggleButtonState(50, m_nCCW);
-      if (forms::Image* image = ImageNamed(L"VirtualCounterclockwiseImage")) image->SetVisible(false);
-    }
-    if (m_nCW) {
-      ToggleButtonState(49, m_nCW);
-      if (forms::Image* image = ImageNamed(L"VirtualClockwiseImage")) image->SetVisible(false);
-    }
-  }
-  features_->Apply3DOnOff(m_n3DEnable);
-}
-
-void TAudioMainForm::ToggleVirtual7ch1Enable() {
-  ToggleButtonState(47, m_nVirtual7ch1Enable);
-  if (m_nVirtual7ch1Enable == 1 && ThreeDV7ch1MutuallyExclusive()) {
-    m_n3DEnable = 0;
-    features_->Apply3DOnOff(0);
-    int shownOff = 1;
-    ToggleButtonState(8, shownOff);
-    if (forms::Image* image = ImageNamed(L"EQ3DENImage")) image->SetVisible(false);
-  }
-  features_->ComputeSpeakerLayout();
-  if (m_nVirtual7ch1Enable == 0) {
-    SwitchVirtualMotionOff(49);
-    SwitchVirtualMotionOff(50);
-  }
-}
-
-// CW, CCW, Narrow and Enlarge are one choice: switching one on switches the others off. Rotation
-// needs virtual 7.1 on; none of them acts while the test tone plays.
-void TAudioMainForm::ToggleVirtualMotion(int tag) {
-  if (BeeBoxTicked()) return;
-  if ((tag == 49 || tag == 50) && m_nVirtual7ch1Enable == 0) return;
-  ToggleButtonState(tag, StateOfTag(tag));
-  for (int other : {49, 50, 52, 53})
-    if (other != tag) SwitchVirtualMotionOff(other);
-}
-
-void TAudioMainForm::SwitchVirtualMotionOff(int tag) {
-  int& state = StateOfTag(tag);
-  if (state == 1) ToggleButtonState(tag, state);
+  ToggleButtonState(8, ThreeDEnableState());
+  // 3D and virtual 7.1 cannot run together on some devices: 3D wins, 7.1 goes off with its
+  // rotation, and their buttons stay hidden until the next page switch shows them again.
+  if (ThreeDEnableState() == 1 && ThreeDV7ch1MutuallyExclusive()) features_->Virtual7ch1().SwitchOffFor3D();
+  features_->ThreeD().ApplyThreeDEnable();
 }
 
 void TAudioMainForm::ShowAboutDialog() {
