@@ -51,6 +51,12 @@ int ScreenPixelsPerInch() {
   return pixelsPerInch > 0 ? pixelsPerInch : 96;
 }
 
+double ScreenFontScale(int osClass) { return FontScaleFactor(ScreenPixelsPerInch(), osClass); }
+
+COLORREF LabelRecordColor(const LabelAtt& record, bool down) {
+  return ColorFromValue(down ? record.ColorDown : record.ColorUp);
+}
+
 COLORREF ColorFromValue(std::int32_t value) {
   if (value < 0) return GetSysColor(static_cast<int>(static_cast<std::uint32_t>(value) & 0xFFu));
   return static_cast<COLORREF>(value) & 0x00FFFFFFu;

@@ -23,9 +23,17 @@ int ScaledFontSize(std::int32_t points, double factor);
 // Logical pixels per inch of the screen (vertical).
 int ScreenPixelsPerInch();
 
+// FontScaleFactor for this screen.
+double ScreenFontScale(int osClass);
+
 // The colour a record value draws with: negative values are system colours (low byte the
 // COLOR_ index), the others carry red in the lowest byte like a COLORREF.
 COLORREF ColorFromValue(std::int32_t value);
+
+// The colour the button, page and selection redraws give a label: the record's ColorDown when
+// down, else its ColorUp, as ApplyLabelAttr last left them (0, black, when neither the file nor
+// [GlobalFont] gave one).
+COLORREF LabelRecordColor(const LabelAtt& record, bool down);
 
 // Applies the record to the label. An empty or "(null)" text hides it; otherwise it is shown with
 // that caption. A record without its own ColorUp/ColorDown takes the non-zero global one into the

@@ -132,6 +132,18 @@ std::wstring LanguageDirectory(const std::wstring& programPath, const std::wstri
   return programPath + languageFolderName + L"\\" + resolutionFolder + language + L"\\";
 }
 
+LanguageLoadResult ReadLabelRecord(const std::wstring& iniPath, std::wstring_view section, std::wstring_view key,
+                                   int defaultPage, LabelAtt& record) {
+  record = LabelAtt{};
+  LanguageFileReader reader(iniPath);
+  LanguageKey row;
+  row.section = section;
+  row.key = key;
+  row.defaultPage = defaultPage;
+  ReadLabel(reader, row, 0, record);
+  return reader.Result();
+}
+
 LanguageLoadResult LoadLanguageSetting(const std::wstring& langDir, int oldVersion, LanguageSetting& setting) {
   setting.Clear();
   LanguageFileReader reader(langDir + kLanguageFileName);

@@ -80,6 +80,11 @@ struct LanguageLoadResult {
 std::wstring LanguageDirectory(const std::wstring& programPath, const std::wstring& languageFolderName,
                                const std::wstring& resolutionFolder, const std::wstring& language);
 
+// Reads one label record of any section into a cleared record, with the section's default page
+// and no old-layout offsets (the installer's [Setup] texts have the same format).
+LanguageLoadResult ReadLabelRecord(const std::wstring& iniPath, std::wstring_view section, std::wstring_view key,
+                                   int defaultPage, LabelAtt& record);
+
 // Clears `setting` and reads langDir + "Language.ini" into it. A missing file reads as empty: every
 // record stays empty and no global value is set. With a non-zero oldVersion, labels of sections
 // that belong to a page get their given Left moved by 196 and Top by 52.

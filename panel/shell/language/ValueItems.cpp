@@ -28,6 +28,8 @@ std::wstring ReadQuoted(std::wstring_view value, size_t& pos) {
   return item;
 }
 
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+
 int DigitValue(wchar_t c) {
   if (c >= L'0' && c <= L'9') return c - L'0';
   if (c >= L'a' && c <= L'f') return c - L'a' + 10;
@@ -55,8 +57,10 @@ std::vector<std::wstring> SplitValueItems(std::wstring_view value) {
 }
 
 std::optional<std::int32_t> ParseStrictInteger(std::wstring_view text) {
+  // Items keep the spaces around their commas ("10, 20"), so blanks around the number are allowed.
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   size_t pos = 0;
-  while (pos < text.size() && text[pos] == L' ') ++pos;
+  while (pos < text.size() && IsBlank(text[pos])) ++pos;
   bool negative = false;
   if (pos < text.size() && (text[pos] == L'+' || text[pos] == L'-')) negative = text[pos++] == L'-';
   unsigned base = 10;

@@ -15,7 +15,7 @@ namespace vorma::shell {
 // items count, so "a,,b," has four. An empty value has no items.
 std::vector<std::wstring> SplitValueItems(std::wstring_view value);
 
-// The strict integer syntax: optional leading spaces, an optional sign, then decimal digits or
+// The strict integer syntax: blanks around it, an optional sign, then decimal digits or
 // hexadecimal digits after "$" or "0x". Anything else, an empty text or a value outside 32 bits
 // is no integer. Hexadecimal values are 32-bit patterns, so "$FF00000F" is negative.
 std::optional<std::int32_t> ParseStrictInteger(std::wstring_view text);

@@ -114,6 +114,9 @@ TEST_F(ApplyLabelAttrTest, ColoursComeFromRecordThenGlobalAndGlobalsAreKeptInThe
     EXPECT_EQ(record.ColorDown, c.recordDown) << c.name;
     EXPECT_EQ(record.HasColorUp != 0, c.hasUp) << c.name;
     EXPECT_FALSE(record.HasColorDown) << c.name;
+    // What the later redraws of the label use.
+    EXPECT_EQ(LabelRecordColor(record, false), ColorFromValue(c.recordUp)) << c.name;
+    EXPECT_EQ(LabelRecordColor(record, true), ColorFromValue(c.recordDown)) << c.name;
   }
 }
 

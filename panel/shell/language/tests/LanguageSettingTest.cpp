@@ -142,6 +142,22 @@ TEST_F(LanguageSettingTest, LoadClearsThePreviousLanguageAndMissingFileLeavesEve
   EXPECT_EQ(setting_.Global().FontSize, -1);
 }
 
+TEST_F(LanguageSettingTest, AnySectionReadsWithTheSameRecordFormat) {
+  folder_.WriteBytes(L"Language.ini", "[Setup]\r\nLabelTitle=Setup,255,,Tahoma,9,1,2,3,4\r\nLabelVersion=V,x\r\n");
+  LabelAtt record;
+  record.Text = L"stale";
+  ASSERT_TRUE(ReadLabelRecord(folder_.File(L"Language.ini"), L"Setup", L"LabelTitle", 0, record).Succeeded());
+  EXPECT_EQ(record.Text, L"Setup");
+  EXPECT_EQ(record.ColorUp, 255);
+  EXPECT_EQ(record.Font, L"Tahoma");
+  EXPECT_EQ(record.Height, 4);
+  EXPECT_EQ(ReadLabelRecord(folder_.File(L"Language.ini"), L"Setup", L"LabelVersion", 0, record).message,
+            L"'x' is not a valid integer value");
+  ASSERT_TRUE(ReadLabelRecord(folder_.File(L"Language.ini"), L"Setup", L"LabelReboot", 0, record).Succeeded());
+  EXPECT_EQ(record.Text, L"");
+  EXPECT_FALSE(record.HasColorUp);
+}
+
 TEST(LanguageDirectoryTest, JoinsProgramLanguageResolutionAndFolder) {
   EXPECT_EQ(LanguageDirectory(L"C:\\App\\", L"Language", L"1366x768\\", L"English"),
             L"C:\\App\\Language\\1366x768\\English\\");
