@@ -158,6 +158,20 @@ TEST_F(LanguageSettingTest, AnySectionReadsWithTheSameRecordFormat) {
   EXPECT_FALSE(record.HasColorUp);
 }
 
+TEST_F(LanguageSettingTest, Utf16FileKeepsNonLatinTextsAndMessageTexts) {
+  const std::wstring text = L"[Main]\r\nLabelWarning=\u8BBE\u5907\u672A\u8FDE\u63A5\r\nLabelMenu1=\u4FDD\u5B58,255\r\n";
+  std::string bytes = "\xFF\xFE";
+  for (wchar_t c : text) {
+    bytes += static_cast<char>(c & 0xFF);
+    bytes += static_cast<char>((c >> 8) & 0xFF);
+  }
+  ASSERT_TRUE(Load(bytes).Succeeded());
+  EXPECT_EQ(setting_.Text(L"LabelWarning"), L"\u8BBE\u5907\u672A\u8FDE\u63A5");
+  EXPECT_EQ(setting_.Text(L"LabelMenu1"), L"\u4FDD\u5B58");
+  EXPECT_EQ(R(L"LabelMenu1").ColorUp, 255);
+  EXPECT_EQ(setting_.Text(L"NoSuchKey"), L"");
+}
+
 TEST(LanguageDirectoryTest, JoinsProgramLanguageResolutionAndFolder) {
   EXPECT_EQ(LanguageDirectory(L"C:\\App\\", L"Language", L"1366x768\\", L"English"),
             L"C:\\App\\Language\\1366x768\\English\\");
