@@ -42,7 +42,9 @@ def centred(box, text, size=9, inset_left=0):
     area_left, area_width = left + inset_left, width - inset_left
     text_w = min(text_width(text, size) + 2, area_width)
     line_h = 14 if size <= 9 else int(size * 1.6)
-    return (area_left + (area_width - text_w) // 2, top + (height - line_h) // 2, text_w + 8, line_h + 2)
+    # The box is wider than the estimate, so a caption a little wider than estimated is not cut.
+    left = area_left + (area_width - text_w) // 2
+    return (left, top + (height - line_h) // 2, min(text_w + 16, area_left + area_width - left), line_h + 2)
 
 
 def at(left, top, width, height=16):

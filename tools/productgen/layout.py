@@ -162,11 +162,10 @@ def led_slider(row):
 
 # ENC page.
 ENC_FUNCTION = (226, 112, 124, 28)
-ENC_BAR = (497, 140, 6, 240)
+ENC_BAR = (470, 140, 60, 240)
 ENC_SLIDER_TOP, ENC_SLIDER_RANGE = 150, 200
 ENC_SLIDER = (500 - SLIDER_W // 2, ENC_SLIDER_TOP + ENC_SLIDER_RANGE, SLIDER_W, SLIDER_H)
 ENC_VALUE = (544, 246, 64, 28)
-ENC_GRADUATION = (452, 150, 20, 220)
 
 # Voice-effect page: the function switch and five effect cards.
 VM_FUNCTION = (226, 112, 124, 28)

@@ -35,6 +35,8 @@ def _shown(key, page):
         return False
     if "BarDown" in name:
         return True
+    if name.startswith("VirtualDisable"):
+        return False
     if name.startswith("Page") and name.endswith("Image") and key.section == "Main":
         current = PAGES[page] == name[4:-len("UpImage")] or PAGES[page] == name[4:-len("DownImage")]
         return name.endswith("DownImage") == current
@@ -49,8 +51,6 @@ def _shown(key, page):
         return name == "D3AlphaIndepImage"
     if name.startswith("D3Beta"):
         return name == "D3BetaDepImage"
-    if name.startswith("VirtualDisable"):
-        return False
     return True
 
 
@@ -127,6 +127,8 @@ def main(out, language_folder="English", product=None):
             continue
         files = _read_skin(product, theme) if product else skins.skin_files(theme)
         for page, name in PAGES.items():
+            if os.environ.get("PREVIEW_PAGES") and str(page) not in os.environ["PREVIEW_PAGES"].split(","):
+                continue
             captions = {k: v for k, v in all_captions.items() if keys_by_page[k] in (0, page)}
             captions.pop("LabelUnDriver", None)
             captions.pop("LabelUnactive", None)

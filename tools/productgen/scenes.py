@@ -26,6 +26,8 @@ def frame(theme):
                                     (0.7, with_alpha(theme.accent2, 0.85)), (1, with_alpha(theme.accent2, 0))])
     c.fill(rbox(0, L.TITLE_H, w, 1, 0), glow_line)
     c.glow(rbox(w * 0.25, L.TITLE_H, w * 0.5, 1, 0), theme.accent, 10, (0, L.TITLE_H - 10, w, L.TITLE_H + 12), 0.12)
+    if theme.weave:
+        _weave(c, (2, 2, w - 2, L.TITLE_H - 1))
     _left_column(c, theme, L.TITLE_H + 1)
     _strip_groove(c, theme)
     _page_panel(c, theme)
@@ -36,6 +38,8 @@ def _left_column(c, theme, top):
     h = L.WINDOW_H
     c.fill(rbox(1, top, L.LEFT_W, h - top - 1, 0), vertical(top, h, [(0, theme.left_top), (1, theme.left_bottom)]),
            (0, top, L.LEFT_W + 1, h))
+    if theme.weave:
+        _weave(c, (1, top, L.LEFT_W, h - 2))
     # Round the bottom-left corner with the window.
     c.fill(rbox(L.LEFT_W, top + 8, 1, h - top - 16, 0), with_alpha(theme.panel_border, 0.8))
     x, y, cw, ch = L.INFO_CARD
@@ -46,6 +50,18 @@ def _left_column(c, theme, top):
     # A soft pool of light behind the headset picture.
     dx, dy, dw, dh = L.DEVICE_PICTURE
     c.glow(circle(dx + dw / 2.0, dy + dh / 2.0, 10), theme.accent, 70, (0, top, L.LEFT_W, dy + dh + 30), 0.08)
+
+
+def _weave(c, box):
+    """Thin diagonal lines, like a brushed or woven surface."""
+    x0, y0, x1, y1 = box
+    for y in range(int(y0), int(y1)):
+        row = y * c.width
+        for x in range(int(x0), int(x1)):
+            if (x + y) % 4 == 0:
+                c._blend(row + x, (1.0, 1.0, 1.0, 1.0), 0.025)
+            elif (x - y) % 4 == 0:
+                c._blend(row + x, (0.0, 0.0, 0.0, 1.0), 0.12)
 
 
 def left_image(theme, page_icon):
@@ -102,7 +118,7 @@ def page_back(theme, page):
         _well(full, theme, shift((L.EFFECT_PICTURE[0] - 4, L.EFFECT_PICTURE[1] - 4, L.EFFECT_PICTURE[2] + 8,
                                   L.EFFECT_PICTURE[3] + 8)))
     elif page == "Mic":
-        _well(full, theme, shift((226, 200, 200, 150)))
+        _well(full, theme, shift((226, 190, 200, 168)))
         mx, my, mw, mh = L.MIC_PROGRESS
         _well(full, theme, shift((mx - 8, my - 8, mw + 16, mh + 16)))
         from widgets import level_meter

@@ -249,7 +249,9 @@ def _painters(theme):
     p["Bar3D.png"] = lambda: W.bar_lit(theme, 6, L.D3_BAR_H, faint=True)
     p["BarMicrophone.png"] = lambda: W.bar_lit(theme, 6, L.MIC_BAR[3])
     p["BarMicrophoneOff.png"] = lambda: W.bar_dim(theme, 6, L.MIC_BAR[3])
-    p["BarNoiseCancel.png"] = lambda: W.bar_lit(theme, 6, L.ENC_BAR[3])
+    p["BarNoiseCancel.png"] = lambda: W.scaled_track(
+        theme, L.ENC_BAR[2], L.ENC_BAR[3], L.ENC_SLIDER_TOP + half - L.ENC_BAR[1],
+        L.ENC_SLIDER_TOP + L.ENC_SLIDER_RANGE + half - L.ENC_BAR[1], 30)
     p["Knob.png"] = lambda: W.slider_knob(theme, L.SLIDER_W, L.SLIDER_H, lit=True)
     p["ChannelLeft.png"] = lambda: scenes.channel_card(theme, *kb(L.D3_L_CHANNEL), -1)
     p["ChannelRight.png"] = lambda: scenes.channel_card(theme, *kb(L.D3_R_CHANNEL), 1)

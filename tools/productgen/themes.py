@@ -25,6 +25,7 @@ GRAPHITE = Theme(
     filled_tabs=False,
     scene_tint=rgb("#10202c"),
     speaker_radius=110,
+    weave=False,
 )
 
 EMBER = Theme(
@@ -43,6 +44,7 @@ EMBER = Theme(
     filled_tabs=True,
     scene_tint=rgb("#2a120a"),
     speaker_radius=96,
+    weave=True,
 )
 
 THEMES = [GRAPHITE, EMBER]

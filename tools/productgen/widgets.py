@@ -325,3 +325,16 @@ def list_item(theme, w, h, down):
     else:
         c.fill(stripe, theme.dim)
     return c
+
+
+def scaled_track(theme, w, h, first, last, steps, track_w=6):
+    """A lit track in the middle of a wider picture with tick marks on both sides of it."""
+    c = Canvas(w, h)
+    c.fill(rbox(0, 0, w, h, theme.radius_panel), with_alpha(theme.well, 0.55))
+    side = (w - track_w) // 2 - 6
+    left = graduation(theme, side, h, first, last, steps, right_aligned=True)
+    right = graduation(theme, side, h, first, last, steps, right_aligned=False)
+    c.paste(left, 2, 0)
+    c.paste(right, w - side - 2, 0)
+    c.paste(bar_lit(theme, track_w, h - 8), (w - track_w) // 2, 4)
+    return c
