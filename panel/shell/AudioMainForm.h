@@ -99,7 +99,8 @@ public:
   // The state member a two-state button with this Tag flips (0 for a Tag without one).
   int FeatureState(int tag) { return StateOfTag(tag); }
   int EqPreset() { return EqPresetState(); }
-  DragMode CurrentDragMode() const { return static_cast<DragMode>(m_nDragMode); }
+  // The drag in progress; None once the button is released.
+  DragMode CurrentDragMode() const { return m_bDragging ? static_cast<DragMode>(m_nDragMode) : DragMode::None; }
   const MainFormSettings& Settings() const { return config_; }
   const std::wstring& ResolutionFolder() const { return m_tcResolutionFolder; }
 

@@ -1,0 +1,280 @@
+// The main window built in the test process with the shipped configuration, skin and language,
+// on a virtual device served here: what presses, page switches and drags do.
+
+#include "panel/device/tests/VirtualDeviceEnvironment.h"
+#include "panel/shell/AudioMainForm.h"
+#include "foundation/ProfileStrings.h"
+#include "forms/CheckBox.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+namespace vorma::shell {
+namespace {
+
+constexpr wchar_t kShippedTitle[] = L"Vorma Audio Center";
+
+std::wstring ProgramFolder() {
+  wchar_t path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path, length);
+  return folder.substr(0, folder.find_last_of(L'\\') + 1);
+}
+
+class MainFormTest : public test::VirtualDeviceTest {
+protected:
+  void SetUp() override {
+    test::VirtualDeviceTest::SetUp();
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    // The user's choice of skin and language lives under APPDATA; the shipped configuration beside
+    // the program is restored after every test that changes it.
+    CreateDirectoryW(appData_.File(L"Vorma").c_str(), nullptr);
+    appData_.WriteBytes(L"Vorma\\AudioConfig.cfg", "[Language]\r\nDefaultLanguage=English\r\n[Skin]\r\nDefaultSkin=Graphite\r\n");
+    SetEnvironmentVariableW(L"APPDATA", appData_.File(L"").substr(0, appData_.File(L"").size() - 1).c_str());
+    shippedConfig_ = test::ReadFileBytes(ConfigPath());
+    ASSERT_FALSE(shippedConfig_.empty());
+    ASSERT_TRUE(application_.Initialize());
+    application_.SetDialogs(dialogs_);
+  }
+
+  void TearDown() override {
+    form_.reset();
+    HANDLE file = CreateFileW(ConfigPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, shippedConfig_.data(), static_cast<DWORD>(shippedConfig_.size()), &written, nullptr);
+    CloseHandle(file);
+    test::VirtualDeviceTest::TearDown();
+  }
+
+  static std::wstring ConfigPath() { return ProgramFolder() + L"AudioConfig.cfg"; }
+
+  void Start() {
+    form_ = std::make_unique<TAudioMainForm>(application_);
+    form_->FormCreate();
+    form_->Show();
+    application_.ProcessMessages();
+  }
+
+  forms::Image& Image(std::wstring_view name) {
+    forms::Image* image = form_->ImageNamed(name);
+    EXPECT_NE(image, nullptr) << std::string(name.begin(), name.end());
+    return *image;
+  }
+
+  void Press(std::wstring_view imageName) {
+    forms::Image& image = Image(imageName);
+    form_->OnImageMouseDown(image, forms::MouseEventArgs{});
+    form_->OnImageMouseUp(image, forms::MouseEventArgs{});
+  }
+
+  void PressPageLabel(std::wstring_view labelName) {
+    form_->OnLabelPageMouseDown(*form_->LabelNamed(labelName), forms::MouseEventArgs{});
+  }
+
+  // The cursor over a client point of the window, as the user would put it there.
+  void CursorAt(int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(form_->Hwnd(), &point);
+    ASSERT_TRUE(SetCursorPos(point.x, point.y));
+  }
+
+  test::TempFolder appData_;
+  std::string shippedConfig_;
+  test::ScriptedDialogs dialogs_;
+  forms::Application application_{GetModuleHandleW(nullptr)};
+  std::unique_ptr<TAudioMainForm> form_;
+};
+
+TEST_F(MainFormTest, WithoutADeviceFeaturePressesWarnAndChangeNothing) {
+  Start();
+  ASSERT_FALSE(form_->DeviceActive());
+  const std::wstring warning = form_->LanguageText(L"LabelWarning");
+  ASSERT_FALSE(warning.empty());
+
+  Press(L"EQEQENImage");
+  ASSERT_EQ(dialogs_.shown.size(), 1u);
+  EXPECT_EQ(dialogs_.shown[0].text, warning);
+  EXPECT_EQ(dialogs_.shown[0].caption, kShippedTitle);
+  EXPECT_EQ(dialogs_.shown[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+  EXPECT_EQ(form_->FeatureState(7), 0);
+
+  // About asks for no device before it looks, and shows nothing without one.
+  Press(L"Menu3Image");
+  EXPECT_EQ(dialogs_.shown.size(), 1u);
+
+  PressPageLabel(L"PageMicLabel");
+  EXPECT_EQ(dialogs_.shown.size(), 2u);
+  EXPECT_EQ(form_->CurrentPage(), 1);
+}
+
+TEST_F(MainFormTest, PageSwitchShowsOnlyThatPage) {
+  Plug("72xx", 0x7201);
+  Start();
+  ASSERT_TRUE(form_->DeviceActive());
+  EXPECT_TRUE(Image(L"Back_EQImage").Visible());
+  EXPECT_FALSE(Image(L"Back_MicImage").Visible());
+  EXPECT_FALSE(Image(L"Back_3DImage").Visible());
+
+  PressPageLabel(L"PageMicLabel");
+  EXPECT_EQ(form_->CurrentPage(), 3);
+  EXPECT_TRUE(Image(L"Back_MicImage").Visible());
+  EXPECT_FALSE(Image(L"Back_EQImage").Visible());
+
+  // The page images go through their mouse-down action, which redraws the strip first.
+  Press(L"PageVirtual7p1Image");
+  EXPECT_EQ(form_->CurrentPage(), 4);
+  EXPECT_TRUE(Image(L"VirtualPicImage").Visible());
+  EXPECT_FALSE(Image(L"Back_MicImage").Visible());
+  EXPECT_TRUE(form_->FindControlByName(L"BeeCheckBox")->Visible());  // [Version] Bee=1 ships
+
+  PressPageLabel(L"Page3DLabel");
+  EXPECT_EQ(form_->CurrentPage(), 5);
+  EXPECT_TRUE(Image(L"Back_3DImage").Visible());
+  EXPECT_FALSE(form_->FindControlByName(L"BeeCheckBox")->Visible());
+  EXPECT_TRUE(dialogs_.shown.empty());
+}
+
+TEST_F(MainFormTest, EqualiserBarPressCentresTheSliderWithinItsTravel) {
+  const test::DeviceNumber device = Plug("72xx", 0x7201);
+  Start();
+  const SliderRange travel = form_->EqSliderRange();
+  forms::Image& bar = Image(L"EQ60HzBarImage");
+  forms::Image& slider = Image(L"EQ60HzSliderImage");
+  const int x = bar.Left() + bar.Width() / 2;
+  struct Case {
+    int clickY;
+    int expectedTop;
+  };
+  const int middle = travel.top + travel.range / 2 + slider.Height() / 2;
+  // The bar reaches beyond the slider's travel at both ends in the shipped skin.
+  ASSERT_LT(bar.Top() + 1 - slider.Height() / 2, travel.top);
+  ASSERT_GT(bar.Top() + bar.Height() - 1 - slider.Height() / 2, travel.top + travel.range);
+  const Case cases[] = {
+      {middle, travel.top + travel.range / 2},
+      {bar.Top() + 1, travel.top},                                  // above the travel: the top value
+      {bar.Top() + bar.Height() - 1, travel.top + travel.range},  // below it: the bottom
+  };
+  TakeJournal(device);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.clickY);
+    CursorAt(x, c.clickY);
+    form_->OnMsgLButtonDown();
+    form_->OnMsgLButtonUp();
+    EXPECT_EQ(slider.Top(), c.expectedTop);
+  }
+  // The band went to the device: band 1's registers were written.
+  bool bandWritten = false;
+  for (const std::string& line : TakeJournal(device))
+    if (line.find("0x120") != std::string::npos || line.find("0120") != std::string::npos) bandWritten = true;
+  EXPECT_TRUE(bandWritten);
+}
+
+TEST_F(MainFormTest, ThreeDSliderDragStaysBetween105And225) {
+  Plug("72xx", 0x7201);
+  Start();
+  PressPageLabel(L"Page3DLabel");
+  forms::Image& slider = Image(L"D3LAlphaSliderImage");
+  const int x = slider.Left() + slider.Width() / 2;
+  const int y = slider.Top() + slider.Height() / 2;
+  CursorAt(x, y);
+  form_->OnMsgLButtonDown();
+  EXPECT_EQ(form_->CurrentDragMode(), DragMode::ThreeD);
+  CursorAt(x, y - 400);
+  form_->OnMsgMouseMove();
+  EXPECT_EQ(slider.Top(), 105);
+  CursorAt(x, y + 400);
+  form_->OnMsgMouseMove();
+  EXPECT_EQ(slider.Top(), 225);
+  form_->OnMsgLButtonUp();
+  EXPECT_EQ(form_->CurrentDragMode(), DragMode::None);
+  CursorAt(x, y);
+  form_->OnMsgMouseMove();
+  EXPECT_EQ(slider.Top(), 225);  // released: the slider no longer follows
+}
+
+TEST_F(MainFormTest, TestToneBoxStopsTheSurroundMotionButtons) {
+  Plug("72xx", 0x7201);
+  Start();
+  PressPageLabel(L"PageVirtual7p1Label");
+  Press(L"VirtualEnableImage");
+  ASSERT_EQ(form_->FeatureState(47), 1);
+  auto* bee = dynamic_cast<forms::CheckBox*>(form_->FindControlByName(L"BeeCheckBox"));
+  ASSERT_NE(bee, nullptr);
+  bee->SetChecked(true);
+  for (std::wstring_view button : {L"VirtualClockwiseImage", L"VirtualNarrowImage", L"VirtualEnlargeImage"}) {
+    Press(button);
+  }
+  EXPECT_EQ(form_->FeatureState(49), 0);
+  EXPECT_EQ(form_->FeatureState(52), 0);
+  EXPECT_EQ(form_->FeatureState(53), 0);
+  bee->SetChecked(false);
+  Press(L"VirtualClockwiseImage");
+  EXPECT_EQ(form_->FeatureState(49), 1);
+  // Switching 7.1 off stops the rotation.
+  Press(L"VirtualEnableImage");
+  EXPECT_EQ(form_->FeatureState(47), 0);
+  EXPECT_EQ(form_->FeatureState(49), 0);
+}
+
+TEST_F(MainFormTest, RotationNeedsSurroundOn) {
+  Plug("72xx", 0x7201);
+  Start();
+  PressPageLabel(L"PageVirtual7p1Label");
+  ASSERT_EQ(form_->FeatureState(47), 0);
+  Press(L"VirtualClockwiseImage");
+  Press(L"VirtualCounterclockwiseImage");
+  EXPECT_EQ(form_->FeatureState(49), 0);
+  EXPECT_EQ(form_->FeatureState(50), 0);
+  // Narrow and Enlarge do not need it, and exclude each other.
+  Press(L"VirtualNarrowImage");
+  EXPECT_EQ(form_->FeatureState(52), 1);
+  Press(L"VirtualEnlargeImage");
+  EXPECT_EQ(form_->FeatureState(53), 1);
+  EXPECT_EQ(form_->FeatureState(52), 0);
+}
+
+TEST_F(MainFormTest, SwitchModeLocksTheSurroundEnableButton) {
+  WriteProfileString(ConfigPath(), L"GPIO", L"MODE", L"1");
+  Plug("72xx", 0x7201);
+  Start();
+  ASSERT_TRUE(form_->Settings().gpio.SwitchMode());
+  PressPageLabel(L"PageVirtual7p1Label");
+  const int before = form_->FeatureState(47);
+  Press(L"VirtualEnableImage");
+  EXPECT_EQ(form_->FeatureState(47), before);
+  EXPECT_TRUE(dialogs_.shown.empty());
+}
+
+// The shipped configuration makes 3D and virtual 7.1 exclude each other.
+TEST_F(MainFormTest, ThreeDAndSurroundExcludeEachOther) {
+  Plug("72xx", 0x7201);
+  Start();
+  ASSERT_TRUE(form_->Settings().exclusive3DV7ch1 == 1);
+  PressPageLabel(L"PageVirtual7p1Label");
+  Press(L"VirtualEnableImage");
+  Press(L"VirtualClockwiseImage");
+  ASSERT_EQ(form_->FeatureState(49), 1);
+
+  Press(L"EQ3DENImage");
+  EXPECT_EQ(form_->FeatureState(8), 1);
+  EXPECT_EQ(form_->FeatureState(47), 0);
+  EXPECT_EQ(form_->FeatureState(49), 0);
+  EXPECT_FALSE(Image(L"VirtualEnableImage").Visible());
+  form_->ShowPageControls(4);
+  EXPECT_TRUE(Image(L"VirtualEnableImage").Visible());
+
+  Press(L"VirtualEnableImage");
+  EXPECT_EQ(form_->FeatureState(47), 1);
+  EXPECT_EQ(form_->FeatureState(8), 0);
+  EXPECT_FALSE(Image(L"EQ3DENImage").Visible());
+}
+
+}  // namespace
+}  // namespace vorma::shell
