@@ -1,5 +1,5 @@
 # vorma_copy_product_content(<target> [DESTINATION <dir>]): copies the shipped content
-# (AudioConfig.cfg, DefaultProfile.ini, bee.wav and the Skins and Languages folders) next to a
+# (AudioConfig.cfg, DefaultProfile.ini, bee.wav, the icons and the Skins and Languages folders) next to a
 # program, which reads it from its own folder. The destination defaults to the target's binary
 # folder, where our executables land. The copy is refreshed whenever a content file changes; a file
 # the program changed there (for example AudioConfig.cfg's last profile path) stays until then.
@@ -16,7 +16,7 @@ function(vorma_copy_product_content target)
   file(GLOB_RECURSE folder_files CONFIGURE_DEPENDS LIST_DIRECTORIES false
        ${VORMA_PRODUCT_DIR}/Skins/* ${VORMA_PRODUCT_DIR}/Languages/*)
   set(top_files ${VORMA_PRODUCT_DIR}/AudioConfig.cfg ${VORMA_PRODUCT_DIR}/DefaultProfile.ini
-                ${VORMA_PRODUCT_DIR}/bee.wav)
+                ${VORMA_PRODUCT_DIR}/bee.wav ${VORMA_PRODUCT_DIR}/Vorma.ico ${VORMA_PRODUCT_DIR}/Uninstall.ico)
   set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}-product-content.stamp)
   add_custom_command(OUTPUT ${stamp}
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${VORMA_PRODUCT_DIR}/Skins ${destination}/Skins

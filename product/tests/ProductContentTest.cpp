@@ -19,6 +19,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -131,6 +132,19 @@ TEST(ProductConfiguration, StrictlyConvertedValuesAreNumbersAndFoldersExist) {
   EXPECT_TRUE(FileExists(skins + L"\\" + Read(config, L"Skin", L"DefaultSkin") + L"\\SkinSetting.ini"));
   EXPECT_TRUE(FileExists(languages + L"\\" + Read(config, L"Language", L"DefaultLanguage") + L"\\Language.ini"));
   EXPECT_FALSE(Read(config, L"Install", L"InstallFolderName").empty());
+}
+
+TEST(ProductConfiguration, IconFilesLoadAsIcons) {
+  const std::pair<const wchar_t*, const wchar_t*> keys[] = {{L"Install", L"InstallIconFileName"},
+                                                            {L"Uninstall", L"UninstallIconFileName"}};
+  for (const auto& [section, key] : keys) {
+    const std::wstring path = ProgramFolder() + Read(Config(), section, key);
+    for (int size : {16, 32}) {
+      HANDLE icon = LoadImageW(nullptr, path.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE);
+      EXPECT_NE(icon, nullptr) << std::string(key, key + wcslen(key)) << " at " << size;
+      if (icon) DestroyIcon(static_cast<HICON>(icon));
+    }
+  }
 }
 
 TEST(ProductConfiguration, DeviceIdEntriesAcceptTheVirtualDeviceOnly) {

@@ -6,6 +6,8 @@ from inifile import render
 SKIN_FOLDER = "Skins"
 LANGUAGE_FOLDER = "Languages"
 INSTALL_FOLDER = "Vorma"
+ICON_FILE = "Vorma.ico"
+UNINSTALL_ICON_FILE = "Uninstall.ico"
 
 # Device-ID entries of the 72xx family (vendor 1E4B, any 72xx product), made with
 #   DeviceIdCodeGen.exe --keys "USB\VID_1E4B&PID_72XX&REV_0100&MI_00"
@@ -23,7 +25,7 @@ def audio_config(default_skin, default_language, language_captions):
         ("Skin", [("SkinFolderName", SKIN_FOLDER), ("DefaultSkin", default_skin), ("RegionCut", "1")]),
         ("Install", [
             ("InstallAppTitle", "Vorma Audio Center"),
-            ("InstallIconFileName", "Vorma.ico"),
+            ("InstallIconFileName", ICON_FILE),
             ("InstallFolderName", INSTALL_FOLDER),
             ("ShortcutFolderName", "Vorma Audio"),
             ("ShortcutFolderNameUp", "Vorma"),
@@ -43,15 +45,15 @@ def audio_config(default_skin, default_language, language_captions):
         ]),
         ("Uninstall", [
             ("UninstallAppTitle", "Uninstall Vorma Audio Center"),
-            ("UninstallIconFileName", "Uninstall.ico"),
+            ("UninstallIconFileName", UNINSTALL_ICON_FILE),
             ("UninstallShortcutName", "Uninstall Vorma Audio Center"),
             ("Publisher", "Vorma Audio"),
             ("UninstallDisplayName", "Vorma Audio Center"),
             ("UninstallFileName", "Vormasetup"),
         ]),
         ("Application", [
-            ("DeviceActiveIconFileName", "DeviceActive.ico"),
-            ("DeviceUnactiveIconFileName", "DeviceUnactive.ico"),
+            ("DeviceActiveIconFileName", ICON_FILE),
+            ("DeviceUnactiveIconFileName", ICON_FILE),
             ("TrayIconRestorOn", "1"),
         ]),
         ("Plugin", [("PluginFolderName", "Plugin")]),

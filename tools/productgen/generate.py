@@ -1,5 +1,5 @@
 """Generates the shipped product content (skins, languages, AudioConfig.cfg, DefaultProfile.ini,
-bee.wav) from this folder's sources.
+bee.wav, icons) from this folder's sources.
 
     python3 generate.py OUTPUT_DIR            write every file below OUTPUT_DIR
     python3 generate.py --check PRODUCT_DIR   regenerate in memory and compare with PRODUCT_DIR
@@ -12,7 +12,9 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import bee  # noqa: E402
 import config  # noqa: E402
+import icon  # noqa: E402
 import languages  # noqa: E402
+import scenes  # noqa: E402
 import skins  # noqa: E402
 import texts  # noqa: E402
 import themes  # noqa: E402
@@ -30,11 +32,15 @@ def product_files():
     files["AudioConfig.cfg"] = config.audio_config(themes.THEMES[0].folder, texts.LANGUAGES[0][0], captions)
     files["DefaultProfile.ini"] = config.default_profile()
     files["bee.wav"] = bee.wav_bytes()
+    # Application and tray icon, and the uninstaller's: the default skin's emblem.
+    emblem = [scenes.logo(themes.THEMES[0], size) for size in (16, 24, 32, 48)]
+    files[config.ICON_FILE] = icon.ico_bytes(emblem)
+    files[config.UNINSTALL_ICON_FILE] = icon.ico_bytes([scenes.logo(themes.THEMES[1], size) for size in (16, 32, 48)])
     return files
 
 
 GENERATED_FOLDERS = [config.SKIN_FOLDER, config.LANGUAGE_FOLDER]
-GENERATED_FILES = ["AudioConfig.cfg", "DefaultProfile.ini", "bee.wav"]
+GENERATED_FILES = ["AudioConfig.cfg", "DefaultProfile.ini", "bee.wav", config.ICON_FILE, config.UNINSTALL_ICON_FILE]
 
 
 def existing_files(root):
