@@ -52,6 +52,13 @@ def _headphone(cx, cy, s):
     return union(band, left, right)
 
 
+def _unplugged(cx, cy, s):
+    """A headphone crossed out: no device."""
+    slash = capsule(cx - s * 0.85, cy + s * 0.85, cx + s * 0.85, cy - s * 0.85, s * 0.11)
+    return union(subtract(_headphone(cx, cy, s), capsule(cx - s * 0.85, cy + s * 0.85, cx + s * 0.85, cy - s * 0.85,
+                                                          s * 0.26)), slash)
+
+
 def _mic(cx, cy, s):
     head = capsule(cx, cy - s * 0.55, cx, cy + s * 0.05, s * 0.34)
     cradle = arc(cx, cy - s * 0.1, s * 0.62, s * 0.14, 0, 180)
@@ -169,7 +176,7 @@ def _check(cx, cy, s):
 
 SHAPES = {
     "save": _save, "load": _load, "info": _info, "close": _close, "minimize": _minimize,
-    "headphone": _headphone, "mic": _mic, "cw": _rotate(True), "ccw": _rotate(False),
+    "headphone": _headphone, "unplugged": _unplugged, "mic": _mic, "cw": _rotate(True), "ccw": _rotate(False),
     "enlarge": _arrows(True), "narrow": _arrows(False), "reset": _reset, "speaker": _speaker,
     "equalizer": _equalizer, "waves": _waves, "surround": _surround, "led": _led,
     "noise": _noise_cancel, "voice": _voice, "check": _check,

@@ -46,10 +46,11 @@ def picture_keys(theme):
     add("Main", "LedImageDown", "LedSwitchOn.png", L.LED_SWITCH)
     for i, page in enumerate(["Equalizer", "Effects", "Microphone", "Surround"]):
         add("Main", "MainLeftImage%d" % (i + 1), "Left%s.png" % page, left)
-    add("Main", "DeviceActiveUpImage", "PlaybackOn.png", L.DEVICE_IN)
-    add("Main", "DeviceActiveDownImage", "PlaybackOff.png", L.DEVICE_IN)
-    add("Main", "DeviceUnActiveUpImage", "RecordingOn.png", L.DEVICE_OUT)
-    add("Main", "DeviceUnActiveDownImage", "RecordingOff.png", L.DEVICE_OUT)
+    # Two indicators: the first lights while a device is active, the second while none is.
+    add("Main", "DeviceActiveUpImage", "PluggedInOn.png", L.DEVICE_IN)
+    add("Main", "DeviceActiveDownImage", "PluggedInOff.png", L.DEVICE_IN)
+    add("Main", "DeviceUnActiveUpImage", "UnpluggedOn.png", L.DEVICE_OUT)
+    add("Main", "DeviceUnActiveDownImage", "UnpluggedOff.png", L.DEVICE_OUT)
 
     add("EQ", "Back_EQImage", "BackEqualizer.png", L.PAGE_AREA)
     pair("EQ", "EQEQEN", "Toggle88", L.EQ_TOGGLES["EQEN"])
@@ -214,10 +215,10 @@ def _painters(theme):
     for page, icon in (("Equalizer", "equalizer"), ("Effects", "waves"), ("Microphone", "mic"),
                        ("Surround", "surround")):
         p["Left%s.png" % page] = lambda icon=icon: scenes.left_image(theme, icon)
-    p["PlaybackOn.png"] = lambda: W.indicator(theme, 24, "headphone", True)
-    p["PlaybackOff.png"] = lambda: W.indicator(theme, 24, "headphone", False)
-    p["RecordingOn.png"] = lambda: W.indicator(theme, 24, "mic", True, theme.good)
-    p["RecordingOff.png"] = lambda: W.indicator(theme, 24, "mic", False)
+    p["PluggedInOn.png"] = lambda: W.indicator(theme, 24, "headphone", True, theme.good)
+    p["PluggedInOff.png"] = lambda: W.indicator(theme, 24, "headphone", False)
+    p["UnpluggedOn.png"] = lambda: W.indicator(theme, 24, "unplugged", True, theme.danger)
+    p["UnpluggedOff.png"] = lambda: W.indicator(theme, 24, "unplugged", False)
     for page in ("Equalizer", "3D", "Effects", "Microphone", "Surround"):
         name = {"Equalizer": "EQ", "Effects": "Effect", "Microphone": "Mic", "Surround": "Virtual7p1"}.get(page, page)
         p["Back%s.png" % page] = lambda name=name: scenes.page_back(theme, name)
