@@ -2,10 +2,9 @@
 # Builds the control panel and runs it on the virtual 72xx device under Wine: on the user's display
 # when there is one, otherwise under a private Xvfb.
 #
-# The main window's construction stops after binding the SDK until its remaining steps are built,
-# so this runs the panel's process entry the two ways it is started (by the user, and by the
-# background service) and prints what the panel wrote to the debugger output. On your display the
-# window stays until you close it; under Xvfb it is closed after a few seconds.
+# On your display the panel stays until you close it from its tray menu (the close image only puts
+# it into the tray). Under Xvfb nobody can look at it, so the panel saves a picture of every page
+# for every shipped skin and language instead, and the script prints where they are.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -32,16 +31,37 @@ echo "=== Virtual devices ==="
 
 panel=$bin/panel/startup/Vormapanel.exe
 debugview=$bin/tools/debugview/VormaDebugView.exe
+
+# The installer gives every user a configuration with the chosen skin and language; make one the
+# first time, with the shipped defaults.
+appdata=$("$WINE64" cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')
+user_folder="$("$WINE64" winepath -u "$appdata" 2>/dev/null)/Vorma"
+mkdir -p "$user_folder"
+choose() { printf '[Language]\r\nDefaultLanguage=%s\r\n[Skin]\r\nDefaultSkin=%s\r\n' "$1" "$2" >"$user_folder/AudioConfig.cfg"; }
+[ -f "$user_folder/AudioConfig.cfg" ] || choose English Graphite
+
 echo
 echo "=== Vormapanel.exe started by the user (asks the service to start it) ==="
-"$WINE64" "$debugview" "$panel"
+"$WINE64" "$debugview" "$panel" | tail -n 3
 echo
-echo "=== Vormapanel.exe -servicestart (as the service starts it) ==="
 if [ -n "${VORMA_USE_DISPLAY:-}" ]; then
-  "$WINE64" "$debugview" "$panel" -servicestart
+  echo "=== Vormapanel.exe -servicestart (as the service starts it) ==="
+  "$WINE64" "$debugview" "$panel" -servicestart >/dev/null
 else
-  timeout 15 "$WINE64" "$debugview" "$panel" -servicestart || true
-  echo "(the window was closed after 15 seconds)"
+  snapshots="$PWD/build/run-snapshots"
+  rm -rf "$snapshots" && mkdir -p "$snapshots"
+  export VORMA_SNAPSHOT_DIR="$("$WINE64" winepath -w "$snapshots" 2>/dev/null)" VORMA_SNAPSHOT_CLOSE=1
+  for skin in $(ls product/Skins); do
+    for language in $(ls product/Languages); do
+      echo "=== Vormapanel.exe -servicestart with skin $skin, language $language ==="
+      choose "$language" "$skin"
+      timeout 60 "$WINE64" "$debugview" "$panel" -servicestart | grep -E '^(=====|\*\*\*\*\*) snapshot' || true
+    done
+  done
+  choose English Graphite
+  echo
+  echo "Pictures of every page: $snapshots"
+  ls "$snapshots"
 fi
 
 "$WINE64" "$device_tool" stop >/dev/null 2>&1 || true

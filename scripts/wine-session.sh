@@ -25,6 +25,10 @@ wine_session_start() {
   fi
   mkdir -p "$WINEPREFIX"
   "$WINE64" wineboot -i >/dev/null 2>&1
+  # Windows has the CJK faces the shipped languages name; Wine maps them to the Debian font the
+  # test command installs, or Chinese captions would show as boxes.
+  "$WINE64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Microsoft YaHei' /t REG_SZ \
+    /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
   "$WINESERVER" -w
   "$WINESERVER" -p
 }

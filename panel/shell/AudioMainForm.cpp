@@ -52,8 +52,8 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   appearance_->ReadUserLanguageAndSkin(m_Settings.InstallFolderName, m_tcLanguage, m_tcSkin);
   ChooseResolutionFolder();
   // 12: the application's title; icons and the tray hint come with the tray.
+  LoadAppIcons();
   App().SetTitle(m_Settings.InstallAppTitle);
-  DebugWrite(L"===== TAudioMainForm: the tray icon and its hint are not built yet =====\n");
   // 13: the window's own configuration values (a strictly read value that is not a number ends here).
   config_ = ReadMainFormSettings(configPath);
   // The feature pages hold the button states the skin and language show from now on.
@@ -62,10 +62,11 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   // 14-18: languages, skins, plug-ins; the outline; the skin.
   m_nLanguageCount = appearance_->BuildLanguageMenu();
   m_nSkinCount = appearance_->BuildSkinMenu();
-  m_nPluginCount = 0;
-  DebugWrite(L"===== TAudioMainForm: the plug-in list is not built yet =====\n");
+  m_nPluginCount = BuildPluginMenu();
   appearance_->LoadLanguage(m_tcLanguage);
   appearance_->ApplyLanguageToControls();
+  if (m_nPluginCount == 0)
+    if (forms::MenuItem* modeMenu = popupMenu_.FindItem(L"ModeMenu")) modeMenu->SetVisible(false);
   if (config_.regionCut != 0) appearance_->CutWindowRegion();
   appearance_->LoadSkin(m_tcSkin);
   appearance_->ApplySkinToControls();
@@ -248,7 +249,11 @@ void TAudioMainForm::TimerTimer() {
 }
 
 bool TAudioMainForm::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
-  if (message == WM_DEVICECHANGE && activation_) activation_->OnDeviceChange(wParam, lParam);
+  // Setup closes a running panel with its registered message; a companion program that ends
+  // lets the panel out of the tray again.
+  if (m_uMsgAppExit != 0 && message == m_uMsgAppExit) SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
+  else if (m_uMsgExitResume != 0 && message == m_uMsgExitResume) UncheckPlugins();
+  else if (message == WM_DEVICECHANGE && activation_) activation_->OnDeviceChange(wParam, lParam);
   else if (message == MM_WIM_DATA && features_) features_->CaptureLevel(wParam, lParam);
   // The default handling follows in every case.
   return false;

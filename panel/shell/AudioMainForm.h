@@ -14,10 +14,12 @@
 //   MainFormActivationHost.cpp   what device activation asks of the window
 //   MainFormEvents.cpp           the handler names of the form resource
 //   MainFormSnapshots.cpp        pictures of every page for checking skins and translations
+//   MainFormTray.cpp             tray icon, popup menu, companion programs
 
 #include "forms/Application.h"
 #include "forms/Form.h"
 #include "forms/PopupMenu.h"
+#include "forms/TrayIcon.h"
 #include "foundation/AudioConfig.h"
 #include "panel/device/DeviceActivation.h"
 #include "panel/device/DeviceActivationHost.h"
@@ -115,6 +117,15 @@ private:
   FeatureLinks MakeFeatureLinks();
   std::wstring UserFolder() const;
   void SaveSnapshotsWhenAsked();
+
+  // --- tray, popup menu, companion programs (MainFormTray.cpp) ---
+  void LoadAppIcons();
+  int BuildPluginMenu();
+  void PluginMenuClick(forms::MenuItem& item);
+  void UncheckPlugins();
+  bool PluginRunning();
+  void CTrayIconRestore();
+  void CloseMenuClick();
 
   // --- FormEventSource ---
   forms::MouseHandler MouseHandlerNamed(std::wstring_view name) override;
@@ -217,6 +228,8 @@ private:
   // --- members ---
   int sdkLoadResult_ = 0;
   forms::PopupMenu popupMenu_;
+  UniqueIcon trayIconImage_;
+  std::unique_ptr<forms::TrayIcon> trayIcon_;  // shows popupMenu_, so it goes first
   forms::Form* ledDialog_ = nullptr;
   std::unique_ptr<DevicePorts> ports_;
   std::unique_ptr<DeviceActivation> activation_;

@@ -44,6 +44,9 @@ std::function<void(forms::Timer&)> TAudioMainForm::TimerHandlerNamed(std::wstrin
   return {};
 }
 
-std::function<void(forms::MenuItem&)> TAudioMainForm::MenuHandlerNamed(std::wstring_view) { return {}; }
+std::function<void(forms::MenuItem&)> TAudioMainForm::MenuHandlerNamed(std::wstring_view name) {
+  if (name == L"CloseMenuClick") return [this](forms::MenuItem&) { CloseMenuClick(); };
+  return {};
+}
 
 }  // namespace vorma::shell

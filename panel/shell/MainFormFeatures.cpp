@@ -155,10 +155,6 @@ void MainFormFeatures::ReadGPIOAndSetUI() {
   NotBuilt(L"ReadGPIOAndSetUI");
 }
 
-void MainFormFeatures::HideToTray() {
-  NotBuilt(L"HideToTray");
-}
-
 void MainFormFeatures::CloseMediaPlayer() {
   NotBuilt(L"CloseMediaPlayer");
 }

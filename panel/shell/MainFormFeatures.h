@@ -78,7 +78,6 @@ public:
   // --- LED, hardware buttons, tray, test tone ---
   void SendLedIndicator(int value);
   void ReadGPIOAndSetUI();
-  void HideToTray();
   void CloseMediaPlayer();
 
 private:

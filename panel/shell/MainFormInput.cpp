@@ -168,9 +168,8 @@ void TAudioMainForm::ButtonPictureUp(std::wstring_view image, std::wstring_view 
     if (forms::Label* caption = LabelNamed(label)) SetLabelColor(*caption, languageKey, false);
 }
 
-void TAudioMainForm::CloseImageClick() {
-  if (features_) features_->HideToTray();
-}
+// The close image only puts the panel into the tray; the tray menu's Close ends it.
+void TAudioMainForm::CloseImageClick() { App().Minimize(); }
 
 void TAudioMainForm::MinimizeImageClick() { App().Minimize(); }
 
