@@ -105,6 +105,10 @@ public:
   DragMode CurrentDragMode() const { return m_bDragging ? static_cast<DragMode>(m_nDragMode) : DragMode::None; }
   const MainFormSettings& Settings() const { return config_; }
   const std::wstring& ResolutionFolder() const { return m_tcResolutionFolder; }
+  const std::wstring& SkinName() const { return m_tcSkin; }
+  const std::wstring& LanguageName() const { return m_tcLanguage; }
+  // The tray icon's menu.
+  forms::PopupMenu& Popup() { return popupMenu_; }
 
 private:
   // --- construction ---

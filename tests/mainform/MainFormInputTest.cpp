@@ -276,5 +276,41 @@ TEST_F(MainFormTest, ThreeDAndSurroundExcludeEachOther) {
   EXPECT_FALSE(Image(L"EQ3DENImage").Visible());
 }
 
+forms::MenuItem* ItemCaptioned(forms::MenuItem& menu, std::wstring_view caption) {
+  for (const auto& item : menu.Items())
+    if (item->Caption() == caption) return item.get();
+  return nullptr;
+}
+
+// The tray menu switches skin and language in the running panel and remembers the choice.
+TEST_F(MainFormTest, TrayMenuSwitchesSkinAndLanguageAndRemembersThem) {
+  Plug("72xx", 0x7201);
+  Start();
+  forms::MenuItem& skins = *form_->Popup().FindItem(L"SkinMenu");
+  forms::MenuItem& languages = *form_->Popup().FindItem(L"LanguageMenu");
+  ASSERT_EQ(skins.Items().size(), 2u);
+  ASSERT_TRUE(ItemCaptioned(skins, L"Graphite")->Checked());
+  const std::wstring englishSave = form_->LabelNamed(L"Menu1Label")->Caption();
+
+  ItemCaptioned(skins, L"Ember")->Click();
+  EXPECT_EQ(form_->SkinName(), L"Ember");
+  EXPECT_TRUE(ItemCaptioned(skins, L"Ember")->Checked());
+  EXPECT_FALSE(ItemCaptioned(skins, L"Graphite")->Checked());
+  EXPECT_EQ(form_->VirtualCenter().radius, 96);  // the Ember skin's speaker circle
+
+  forms::MenuItem* german = ItemCaptioned(languages, L"Deutsch");
+  ASSERT_NE(german, nullptr);
+  german->Click();
+  EXPECT_EQ(form_->LanguageName(), L"German");
+  EXPECT_NE(form_->LabelNamed(L"Menu1Label")->Caption(), englishSave);
+  EXPECT_EQ(form_->Popup().FindItem(L"LanguageMenu")->Caption(), form_->LanguageText(L"LabelLanguage"));
+
+  std::wstring skin, language;
+  ReadProfileString(appData_.File(L"Vorma\\AudioConfig.cfg"), L"Skin", L"DefaultSkin", skin);
+  ReadProfileString(appData_.File(L"Vorma\\AudioConfig.cfg"), L"Language", L"DefaultLanguage", language);
+  EXPECT_EQ(skin, L"Ember");
+  EXPECT_EQ(language, L"German");
+}
+
 }  // namespace
 }  // namespace vorma::shell
