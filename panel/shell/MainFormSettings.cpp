@@ -1,10 +1,9 @@
 #include "panel/shell/MainFormSettings.h"
 
 #include "foundation/ProfileStrings.h"
-#include "panel/shell/language/ValueItems.h"
 
-#include <climits>
 #include <string>
+#include <vector>
 
 namespace vorma::shell {
 namespace {
@@ -29,20 +28,14 @@ int ReadStrict(const std::wstring& path, const wchar_t* section, const wchar_t* 
   return StrictInteger(ReadValue(path, section, key));
 }
 
-// A comma-separated list read strictly: every comma separates and spaces belong to the entries.
-// Entries beyond the tenth are ignored; an empty value has no entries.
+// A comma-separated list read strictly with the item rule of every value: every comma separates
+// and spaces belong to the entries. Entries beyond the tenth are ignored; an empty value has none.
 std::array<int, kGpioCount> ReadStrictList(const std::wstring& path, const wchar_t* section, const wchar_t* key) {
   std::array<int, kGpioCount> values{};
-  const std::wstring text = ReadValue(path, section, key);
-  if (text.empty()) return values;
-  size_t start = 0;
-  for (size_t index = 0;; ++index) {
-    const size_t comma = text.find(L',', start);
-    const std::wstring_view entry = std::wstring_view(text).substr(start, comma == std::wstring::npos ? std::wstring::npos : comma - start);
-    const int value = StrictInteger(entry);
+  const std::vector<std::wstring> entries = SplitValueItems(ReadValue(path, section, key));
+  for (size_t index = 0; index < entries.size(); ++index) {
+    const int value = StrictInteger(entries[index]);
     if (index < values.size()) values[index] = value;
-    if (comma == std::wstring::npos) break;
-    start = comma + 1;
   }
   return values;
 }
@@ -50,16 +43,6 @@ std::array<int, kGpioCount> ReadStrictList(const std::wstring& path, const wchar
 }  // namespace
 
 ConversionError::ConversionError(const std::wstring& text) : std::runtime_error(Narrow(text)), text_(text) {}
-
-int LenientInteger(std::wstring_view text) {
-  long long value = 0;
-  for (wchar_t c : text) {
-    if (c < L'0' || c > L'9') break;
-    value = value * 10 + (c - L'0');
-    if (value > INT_MAX) return INT_MAX;
-  }
-  return static_cast<int>(value);
-}
 
 int StrictInteger(std::wstring_view text) {
   if (const std::optional<int> value = ParseStrictInteger(text)) return *value;

@@ -4,6 +4,8 @@
 // are read strictly, because a panel that guessed them would drive the wrong pins: a value that is
 // not a number stops the start-up with a conversion error.
 
+#include "foundation/ValueItems.h"
+
 #include <array>
 #include <optional>
 #include <stdexcept>
@@ -24,8 +26,7 @@ private:
   std::wstring text_;
 };
 
-// Leading decimal digits of `text`; 0 when it does not start with one.
-int LenientInteger(std::wstring_view text);
+// Lenient numbers are foundation's LenientInteger (leading digits, 0 without any).
 // The framework's strict integer, throwing ConversionError "'<text>' is not a valid integer value".
 int StrictInteger(std::wstring_view text);
 

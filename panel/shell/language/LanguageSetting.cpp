@@ -2,7 +2,7 @@
 
 #include "foundation/DebugOutput.h"
 #include "foundation/ProfileStrings.h"
-#include "panel/shell/language/ValueItems.h"
+#include "foundation/ValueItems.h"
 
 #include <optional>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "foundation/DebugOutput.h"
 #include "foundation/ProfileStrings.h"
-#include "panel/shell/skin/SkinItems.h"
+#include "foundation/ValueItems.h"
 
 #include <optional>
 #include <vector>
@@ -23,13 +23,13 @@ public:
     std::wstring value;
     ReadProfileString(path_, section, key, value);
     std::vector<int> numbers;
-    for (const std::wstring& item : SplitSkinItems(value)) {
-      const std::optional<int> number = StrictIntegerValue(item);
+    for (const std::wstring& item : SplitValueItems(value)) {
+      const std::optional<int> number = ParseStrictInteger(item);
       if (!number) {
         result_.ok = false;
         result_.section = section;
         result_.key = key;
-        result_.error = NotAnIntegerText(item);
+        result_.error = NotAnIntegerMessage(item);
         DebugPrint(L"***** LoadSkinSetting [%s] %s: %s FAIL! *****\n", section, key, result_.error.c_str());
         return std::nullopt;
       }
@@ -139,17 +139,17 @@ bool ReadLayout(const std::wstring& path, int oldVersion, SkinLayout& layout, co
 ImageAtt ParseImageAtt(std::wstring_view value, const PictureKey& key, int oldVersion) {
   ImageAtt record;
   record.Page = key.defaultPage;
-  const std::vector<std::wstring> items = SplitSkinItems(value);
+  const std::vector<std::wstring> items = SplitValueItems(value);
   if (items.empty()) return record;
   record.Name = items[0].substr(0, kImageNameCapacity);
   std::int32_t* fields[] = {&record.Left, &record.Top, &record.Width, &record.Height};
   std::uint8_t* flags[] = {&record.HasLeft, &record.HasTop, &record.HasWidth, &record.HasHeight};
   for (size_t i = 0; i < 4 && i + 1 < items.size(); ++i) {
     if (items[i + 1].empty()) continue;
-    *fields[i] = LeadingDigitsValue(items[i + 1]);
+    *fields[i] = LenientInteger(items[i + 1]);
     *flags[i] = 1;
   }
-  if (items.size() > 5 && !items[5].empty()) record.Page = LeadingDigitsValue(items[5]);
+  if (items.size() > 5 && !items[5].empty()) record.Page = LenientInteger(items[5]);
   // Page pictures of the old layout sit lower and further right; the default page decides, not
   // the page the file gives.
   if (oldVersion != 0 && key.defaultPage != 0) {
