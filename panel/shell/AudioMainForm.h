@@ -56,6 +56,8 @@ public:
 
   // The LED settings dialog; while it is shown the window's drags and window moves stand still.
   void SetLedDialog(forms::Form* dialog) { ledDialog_ = dialog; }
+  // The About dialog the About button fills and shows while a device is active.
+  void SetAboutDialog(forms::Form* dialog) { aboutDialog_ = dialog; }
 
   // Form events bound in the form resource.
   void FormCreate();
@@ -235,6 +237,7 @@ private:
   UniqueIcon trayIconImage_;
   std::unique_ptr<forms::TrayIcon> trayIcon_;  // shows popupMenu_, so it goes first
   forms::Form* ledDialog_ = nullptr;
+  forms::Form* aboutDialog_ = nullptr;
   std::unique_ptr<DevicePorts> ports_;
   std::unique_ptr<DeviceActivation> activation_;
   std::unique_ptr<MainFormAppearance> appearance_;

@@ -199,6 +199,10 @@ void MainFormAppearance::ApplyLabelRecord(forms::Label& label, std::wstring_view
     ApplyLabelAttr(*record, label, up, state_->language.Global(), FontScale());
 }
 
+void MainFormAppearance::ShowAboutLogo(forms::Image& logo) {
+  shell::ChangeImageAttr(state_->skin.Record(L"About", L"LogoImage"), logo, state_->skinFolder);
+}
+
 std::wstring MainFormAppearance::LanguageText(std::wstring_view languageKey) { return state_->language.Text(languageKey); }
 
 std::wstring MainFormAppearance::SkinDirectory() { return state_->skinFolder.dir; }

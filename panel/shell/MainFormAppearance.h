@@ -37,6 +37,8 @@ public:
   void SetLabelColor(forms::Label& label, std::wstring_view languageKey, bool down);
   void ApplyLabelRecord(forms::Label& label, std::wstring_view languageKey, bool up);
   std::wstring LanguageText(std::wstring_view languageKey);
+  // The About dialog's logo: the skin's [About] LogoImage.
+  void ShowAboutLogo(forms::Image& logo);
 
   // The loaded skin's folder (ending in a backslash) and a record's picture name.
   std::wstring SkinDirectory();

@@ -186,8 +186,17 @@ void TAudioMainForm::Toggle3DEnable() {
   features_->ThreeD().ApplyThreeDEnable();
 }
 
+// The About dialog takes its caption, texts and logo from the current language and skin each time.
 void TAudioMainForm::ShowAboutDialog() {
-  DebugWrite(L"===== TAudioMainForm: the About dialog is not built yet =====\n");
+  if (!aboutDialog_) return;
+  aboutDialog_->SetCaption(LanguageText(L"LabelMenu3"));
+  if (auto* about = dynamic_cast<forms::Label*>(aboutDialog_->FindControlByName(L"AboutLabel")))
+    appearance_->ApplyLabelRecord(*about, L"LabelAbout", true);
+  if (auto* logo = dynamic_cast<forms::Image*>(aboutDialog_->FindControlByName(L"LOGOQZImage")))
+    appearance_->ShowAboutLogo(*logo);
+  if (auto* web = dynamic_cast<forms::Label*>(aboutDialog_->FindControlByName(L"WebLabel")))
+    appearance_->ApplyLabelRecord(*web, L"LabelWeb", true);
+  aboutDialog_->ShowModal();
 }
 
 }  // namespace vorma::shell

@@ -58,9 +58,15 @@ void RunPanelForms(const std::wstring& programFullPath) {
   std::vector<std::unique_ptr<forms::Form>> dialogs;
   for (const shell::FormDescriptor* resource : shell::FormCreationOrder().subspan(1))
     dialogs.push_back(CreateDialogForm(application, *resource));
+  for (const auto& dialog : dialogs) {
+    if (dialog->Name() == L"TAboutForm") mainForm->SetAboutDialog(dialog.get());
+    if (dialog->Name() == L"TLEDForm") mainForm->SetLedDialog(dialog.get());
+  }
 
   application.Run();
   // The dialogs go before the main window, which owns the application's last user-interface state.
+  mainForm->SetAboutDialog(nullptr);
+  mainForm->SetLedDialog(nullptr);
   dialogs.clear();
   mainForm.reset();
 }

@@ -3,6 +3,8 @@
 
 #include "panel/device/tests/VirtualDeviceEnvironment.h"
 #include "panel/shell/AudioMainForm.h"
+#include "panel/shell/FormBuilder.h"
+#include "panel/shell/OtherFormsResource.h"
 #include "foundation/ProfileStrings.h"
 #include "forms/CheckBox.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -274,6 +276,33 @@ TEST_F(MainFormTest, ThreeDAndSurroundExcludeEachOther) {
   EXPECT_EQ(form_->FeatureState(47), 1);
   EXPECT_EQ(form_->FeatureState(8), 0);
   EXPECT_FALSE(Image(L"EQ3DENImage").Visible());
+}
+
+class NoDialogEvents final : public FormEventSource {
+public:
+  forms::MouseHandler MouseHandlerNamed(std::wstring_view) override { return {}; }
+  forms::NotifyHandler NotifyHandlerNamed(std::wstring_view) override { return {}; }
+  std::function<void(forms::Timer&)> TimerHandlerNamed(std::wstring_view) override { return {}; }
+  std::function<void(forms::MenuItem&)> MenuHandlerNamed(std::wstring_view) override { return {}; }
+};
+
+// The About button fills the dialog from the current language and skin, and only with a device.
+TEST_F(MainFormTest, AboutButtonShowsTheDialogInTheCurrentLanguage) {
+  Plug("72xx", 0x7201);
+  Start();
+  forms::Form about(application_, FormArgsFor(AboutFormResource()));
+  NoDialogEvents events;
+  AddResourceToForm(AboutFormResource(), about, events);
+  ASSERT_TRUE(about.Create(form_->Hwnd()));
+  form_->SetAboutDialog(&about);
+  // The user closes the dialog again at once.
+  PostMessageW(about.Hwnd(), WM_CLOSE, 0, 0);
+  Press(L"Menu3Image");
+  EXPECT_EQ(about.Caption(), form_->LanguageText(L"LabelMenu3"));
+  EXPECT_EQ(dynamic_cast<forms::Label*>(about.FindControlByName(L"AboutLabel"))->Caption(),
+            form_->LanguageText(L"LabelAbout"));
+  EXPECT_TRUE(about.FindControlByName(L"LOGOQZImage")->Visible());
+  form_->SetAboutDialog(nullptr);
 }
 
 forms::MenuItem* ItemCaptioned(forms::MenuItem& menu, std::wstring_view caption) {
