@@ -11,7 +11,7 @@
 #include "panel/device/HidRegisterTransport.h"
 #include "panel/device/SdkLibrary.h"
 #include "panel/features/equalizer/Equalizer.h"
-#include "panel/features/equalizer/tests/FormWindowControls.h"
+#include "tests/support/FormMainWindowControls.h"
 
 #include <windows.h>
 
@@ -100,7 +100,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fwprintf(stderr, L"the form framework did not start (no display?)\n");
     return 1;
   }
-  test::FormWindowControls window(application);
+  test::FormMainWindowControls window(application);
   DeviceConfigImage image;
   EqualizerLinks links;
   links.deviceActive = [] { return true; };

@@ -58,9 +58,9 @@ TEST_F(EqualizerPresetTest, SelectingAFlatPresetWritesNoBandAndSwitchesTheEquali
   EXPECT_EQ(State("eq.enable"), "0");
   EXPECT_EQ(Slider(0).Top(), kTrackTop + 60);
   EXPECT_EQ(window->TakeRequests(),
-            (std::vector<std::wstring>{L"EQS1Image EQS1ImageUp", L"EQS1Label LabelEQS1 up", L"EQS2Image EQS2ImageDown",
-                                       L"EQS2Label LabelEQS1 down", L"EQS3Image EQS3ImageUp", L"EQS3Label LabelEQS1 up",
-                                       L"EQS4Image EQS4ImageUp", L"EQS4Label LabelEQS1 up", L"toggle 7 -> 1"}));
+            (std::vector<std::wstring>{L"EQS1Image=EQS1ImageUp", L"EQS1Label:LabelEQS1:up", L"EQS2Image=EQS2ImageDown",
+                                       L"EQS2Label:LabelEQS1:down", L"EQS3Image=EQS3ImageUp", L"EQS3Label:LabelEQS1:up",
+                                       L"EQS4Image=EQS4ImageUp", L"EQS4Label:LabelEQS1:up", L"toggle 7 -> 1"}));
   EXPECT_EQ(window->LabelNamed(L"SXLabel")->Caption(), L"S2");
 
   // Back to S1: all ten band registers in order, then the switch.

@@ -11,7 +11,7 @@ void EqualizerTest::SetUp() {
   ASSERT_EQ(LoadSdkLibrary(kSdkLibraryFileName, boxes), 0);
   device = Plug("72xx", kTestProductId);
   ASSERT_EQ(Sdk().DLLQZ_SetActive_Device(kTestVendorId, kTestProductId), 0);
-  window = std::make_unique<FormWindowControls>(application);
+  window = std::make_unique<FormMainWindowControls>(application);
   TakeJournal(device);
 }
 

@@ -6,7 +6,7 @@
 #include "forms/Application.h"
 #include "panel/device/tests/VirtualDeviceEnvironment.h"
 #include "panel/features/equalizer/Equalizer.h"
-#include "panel/features/equalizer/tests/FormWindowControls.h"
+#include "tests/support/FormMainWindowControls.h"
 #include "tests/support/RecordingMessageBoxes.h"
 
 #include <memory>
@@ -35,7 +35,7 @@ protected:
   Lines TakeDeviceLog();
 
   forms::Application application{GetModuleHandleW(nullptr)};
-  std::unique_ptr<FormWindowControls> window;
+  std::unique_ptr<FormMainWindowControls> window;
   DeviceConfigImage image;
   EqualizerSettings settings;
   bool deviceActive = true;

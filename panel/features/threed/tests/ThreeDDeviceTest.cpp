@@ -7,6 +7,7 @@ namespace vorma::test {
 namespace {
 
 using Steps = std::vector<std::string>;
+using Presses = std::vector<std::wstring>;
 
 class ThreeDDeviceTest : public ThreeDFeatureTest {
 protected:
@@ -92,7 +93,7 @@ TEST_F(ThreeDDeviceTest, AFailedRegisterAccessEndsTheOperation) {
 TEST_F(ThreeDDeviceTest, FbmAndTheBlockKeepTheDevicesOtherBits) {
   SetRegister(0x18A, 0x81);
   threeD->FbmButton();
-  EXPECT_EQ(window->toggles, (Steps{"13=0"}));
+  EXPECT_EQ(Toggles(), (Presses{L"toggle 13 -> 0"}));
   EXPECT_EQ(threeD->Fbm(), 0);
   EXPECT_EQ(threeD->Record().fbm, 0);
   EXPECT_EQ(configImage[0xA1], 0x3B);
@@ -119,21 +120,21 @@ TEST_F(ThreeDDeviceTest, SyncNeverSwitchesThreeDOff) {
     ASSERT_EQ(client.SdkSet3DOnOff(device, static_cast<std::uint32_t>(c.device), 0), 0);
     threeD->ThreeDEnable() = c.before;
     threeD->Fbm() = 0;
-    window->toggles.clear();
+    Toggles();
     threeD->Sync3DFromDevice(c.eepromDefault);
     EXPECT_EQ(threeD->ThreeDEnable(), c.after);
     EXPECT_EQ(threeD->Device3DState(), c.device);
     EXPECT_EQ(threeD->Fbm(), 1);
     EXPECT_EQ(DeviceState("3d.enable"), std::to_string(c.after));
     EXPECT_EQ(Register(0x18A) & 0x40, c.after ? 0x40 : 0);
-    EXPECT_EQ(window->toggles, (Steps{"13=1", "8=" + std::to_string(c.after)}));
+    EXPECT_EQ(Toggles(), (Presses{L"toggle 13 -> 1", L"toggle 8 -> " + std::to_wstring(c.after)}));
   }
   Transactions();
 
   // The whole order once, with the query failing the first time.
   ASSERT_EQ(client.InjectFault(device, "DLLQZ_Is3D_Enable_ById", 1), virtual72xx::kOk);
   deviceActive = false;  // without a device the buttons are not redrawn
-  window->toggles.clear();
+  Toggles();
   threeD->Sync3DFromDevice(0);
   EXPECT_EQ(Transactions(),
             (Steps{"DLLQZ_Is3D_Enable_ById 0 -> 1 (fault)", "DLLQZ_Is3D_Enable_ById 0 -> 0 out 1", "register 0x018a",
@@ -141,7 +142,7 @@ TEST_F(ThreeDDeviceTest, SyncNeverSwitchesThreeDOff) {
                    "write 0x018c = 0xa3", "end", "DLLQZ_Config3D_ById 0 -> 0", "DLLQZ_Set3D_OnOff_ById 1 0 -> 0",
                    "DLLQZ_Is3D_Enable_ById 0 -> 0 out 1", "DLLQZ_Config3D_ById 0 -> 0",
                    "DLLQZ_Set3D_OnOff_ById 1 0 -> 0", "DLLQZ_Is3D_Enable_ById 0 -> 0 out 1"}));
-  EXPECT_EQ(window->toggles, Steps{});
+  EXPECT_EQ(Toggles(), Presses{});
 }
 
 TEST_F(ThreeDDeviceTest, ResetWritesTheFactoryRecordOnlyWhileTheDeviceIsSynchronised) {

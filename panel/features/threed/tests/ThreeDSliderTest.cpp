@@ -73,7 +73,7 @@ TEST_F(ThreeDSliderTest, SliderEndsGiveFifteenAndZeroAndTheWindowRangeHolds) {
   const Case cases[] = {{105, 120, 105, 15}, {225, 120, 225, 0}, {90, 120, 105, 15},
                         {300, 120, 225, 0},  {225, 100, 225, 0}, {165, 120, 165, 8}};
   for (const Case& c : cases) {
-    window->eqSlider.range = c.travel;
+    window->eqTrack.range = c.travel;
     threeD->Update3DFromSlider(L"D3RBetaSliderImage", c.top);
     EXPECT_EQ(Top(L"D3RBetaSliderImage"), c.shownTop) << c.top;
     EXPECT_EQ(threeD->Record().rightBeta, c.value) << c.top << " travel " << c.travel;

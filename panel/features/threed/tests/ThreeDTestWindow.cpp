@@ -2,49 +2,16 @@
 
 #include "panel/device/DeviceDiscovery.h"
 #include "panel/device/SdkLibrary.h"
-#include "panel/shell/MainFormResource.h"
 
-#include <ranges>
+#include <algorithm>
 
 namespace vorma::test {
-
-forms::Image* TestMainWindow::ImageNamed(std::wstring_view name) {
-  return dynamic_cast<forms::Image*>(form_.FindControlByName(name));
-}
-
-forms::Label* TestMainWindow::LabelNamed(std::wstring_view name) {
-  return dynamic_cast<forms::Label*>(form_.FindControlByName(name));
-}
-
-forms::Image* TestMainWindow::FindImageByTag(int tag) {
-  for (const auto& control : std::views::reverse(form_.Controls()))
-    if (auto* image = dynamic_cast<forms::Image*>(control.get()); image && image->Tag() == tag) return image;
-  return nullptr;
-}
-
-forms::Label* TestMainWindow::FindLabelByTag(int tag) {
-  for (const auto& control : std::views::reverse(form_.Controls()))
-    if (auto* label = dynamic_cast<forms::Label*>(control.get()); label && label->Tag() == tag) return label;
-  return nullptr;
-}
-
-void TestMainWindow::ChangeImageAttr(forms::Image&, std::wstring_view skinKey) { skinKeys.emplace_back(skinKey); }
-
-void TestMainWindow::SetLabelColor(forms::Label&, std::wstring_view, bool) {}
-
-void TestMainWindow::ToggleButtonState(int tag, int& state) {
-  state = state ? 0 : 1;
-  toggles.push_back(std::to_string(tag) + "=" + std::to_string(state));
-}
 
 void ThreeDFeatureTest::SetUp() {
   VirtualDeviceTest::SetUp();
   ASSERT_EQ(LoadSdkLibrary(kSdkLibraryFileName, boxes), 0);
   ASSERT_TRUE(application.Initialize());
-  const shell::FormDescriptor& resource = shell::MainFormResource();
-  form = std::make_unique<forms::Form>(application, shell::FormArgsFor(resource));
-  shell::AddResourceToForm(resource, *form, events);
-  window = std::make_unique<TestMainWindow>(*form);
+  window = std::make_unique<FormMainWindowControls>(application);
 
   device = Plug();
   ASSERT_EQ(Sdk().DLLQZ_SetActive_Device(0x1E4B, 0x7201), 0);
@@ -106,6 +73,12 @@ forms::Image& ThreeDFeatureTest::Image(std::wstring_view name) {
   forms::Image* image = window->ImageNamed(name);
   EXPECT_NE(image, nullptr);
   return *image;
+}
+
+std::vector<std::wstring> ThreeDFeatureTest::Toggles() {
+  std::vector<std::wstring> toggles = window->TakeRequests();
+  std::erase_if(toggles, [](const std::wstring& request) { return !request.starts_with(L"toggle "); });
+  return toggles;
 }
 
 }  // namespace vorma::test

@@ -124,12 +124,12 @@ TEST_F(Virtual7ch1PageTest, ResetIsIgnoredForTheTestToneAndALockedSwitch) {
   settings.switchMode = true;
   CVirtual7ch1Page& v71 = MakePage(settings);
   Move(features::kSpeakerC, 600, 200);
-  controls->TakeApplied();
+  controls->TakeRequests();
   host.testTone = true;
   v71.ResetMouseDown();
   v71.ResetMouseUp();
   v71.ResetClick();
-  EXPECT_EQ(controls->TakeApplied(), std::vector<std::wstring>{});
+  EXPECT_EQ(controls->TakeRequests(), std::vector<std::wstring>{});
   host.testTone = false;
   host.gpioOnOff = 0;
   v71.ResetClick();
@@ -140,7 +140,7 @@ TEST_F(Virtual7ch1PageTest, ResetIsIgnoredForTheTestToneAndALockedSwitch) {
   v71.ResetMouseUp();
   v71.ResetClick();
   EXPECT_EQ(At(features::kSpeakerC), (features::PixelPoint{560, 163}));
-  EXPECT_EQ(controls->TakeApplied(),
+  EXPECT_EQ(controls->TakeRequests(),
             (std::vector<std::wstring>{L"VirtualResetImage=VirtualResetDownImage", L"VirtualResetLabel:Label7ch1Reset:down",
                                        L"VirtualResetImage=VirtualResetUpImage", L"VirtualResetLabel:Label7ch1Reset:up"}));
 }
@@ -153,14 +153,14 @@ TEST_F(Virtual7ch1PageTest, ResetFromTheDefaultProfileFallsBackPerSpeaker) {
       L"DefaultProfile.ini", "[Virtual7ch1]\r\nL=500,200\r\nR=x,1\r\nSUB=560,240\r\nLS=470,250\r\nRS=650,250\r\n"
                              "LB=490,310\r\nRB=630,310\r\n");
   CVirtual7ch1Page& v71 = MakePage(settings);
-  controls->TakeApplied();
+  controls->TakeRequests();
   v71.ResetVirtual7ch1();
   EXPECT_EQ(At(features::kSpeakerL), (features::PixelPoint{500, 200}));
   EXPECT_EQ(At(features::kSpeakerR), (features::PixelPoint{622, 188}));  // malformed: the default spot
   EXPECT_EQ(At(features::kSpeakerC), (features::PixelPoint{560, 163}));  // missing: the default spot
   EXPECT_EQ(At(features::kSpeakerRB), (features::PixelPoint{630, 310}));
   // The enable button is shown after every key.
-  const auto applied = controls->TakeApplied();
+  const auto applied = controls->TakeRequests();
   EXPECT_EQ(std::count(applied.begin(), applied.end(), L"VirtualEnableImage=VirtualEnableImageUp"), kSpeakerCount);
   EXPECT_EQ(SdkCalls(), (Lines{kOnOff0, "sdk DLLQZ_SetVirtual7ch1 0"}));
   EXPECT_EQ(State("v71.level.0"), "1.21699");  // (500, 200) is 78.75 pixels out
@@ -214,13 +214,13 @@ TEST_F(Virtual7ch1PageTest, RotationMovesTheSpeakersAndSendsABlockPerTick) {
   const features::PixelPoint left = At(features::kSpeakerL);
   const float angle = v71.SpeakerPolars()[features::kSpeakerL].angle;
   v71.NarrowClick();
-  controls->TakeApplied();
+  controls->TakeRequests();
   SdkCalls();
 
   v71.ClockwiseClick();
   EXPECT_EQ(v71.ClockwiseOn(), 1);
   EXPECT_EQ(v71.NarrowOn(), 0);
-  EXPECT_EQ(controls->TakeApplied(),
+  EXPECT_EQ(controls->TakeRequests(),
             (std::vector<std::wstring>{L"VirtualClockwiseImage=VirtualClockwiseDownImage",
                                        L"VirtualClockwiseLabel:LabelVirtualClockwise:down",
                                        L"VirtualNarrowImage=VirtualNarrowUpImage",
@@ -291,7 +291,7 @@ TEST_F(Virtual7ch1PageTest, EnableButtonExcludes3DAndFollowsTheSwitch) {
   EXPECT_EQ(v71.Virtual7ch1Enable(), 1);
   EXPECT_EQ(host.threeDSwitchedOff, 1);
   EXPECT_FALSE(controls->Image(L"EQ3DENImage").Visible());
-  const auto applied = controls->TakeApplied();
+  const auto applied = controls->TakeRequests();
   EXPECT_NE(std::find(applied.begin(), applied.end(), L"EQ3DENImage=EQ3DENImageUp"), applied.end());
   EXPECT_EQ(SdkCalls(), (Lines{kOnOff1, "sdk DLLQZ_SetVirtual7ch1 1"}));
 
@@ -314,14 +314,14 @@ TEST_F(Virtual7ch1PageTest, EnableButtonExcludes3DAndFollowsTheSwitch) {
   Virtual7ch1Settings switchMode;
   switchMode.switchMode = true;
   CVirtual7ch1Page& switched = MakePage(switchMode);
-  controls->TakeApplied();
+  controls->TakeRequests();
   switched.EnableClick();
   EXPECT_EQ(switched.Virtual7ch1Enable(), 0);
-  EXPECT_EQ(controls->TakeApplied(), std::vector<std::wstring>{});
+  EXPECT_EQ(controls->TakeRequests(), std::vector<std::wstring>{});
   host.gpioScanMode = true;
   switched.EnableClick();
   EXPECT_EQ(switched.Virtual7ch1Enable(), 1);
-  EXPECT_EQ(controls->TakeApplied(), (std::vector<std::wstring>{L"VirtualEnableImage=VirtualDisableImageDown",
+  EXPECT_EQ(controls->TakeRequests(), (std::vector<std::wstring>{L"VirtualEnableImage=VirtualDisableImageDown",
                                                                 L"VirtualENLabel:Label7ch1Enable:up"}));
 }
 

@@ -8,6 +8,7 @@
 #include "panel/shell/MainFormResource.h"
 #include "panel/shell/language/LabelAttr.h"
 #include "panel/shell/language/LanguageControls.h"
+#include "tests/support/NoFormEvents.h"
 #include "tests/support/TestFiles.h"
 
 #include <map>
@@ -15,14 +16,6 @@
 
 namespace vorma::shell {
 namespace {
-
-class NoEvents final : public FormEventSource {
-public:
-  forms::MouseHandler MouseHandlerNamed(std::wstring_view) override { return {}; }
-  forms::NotifyHandler NotifyHandlerNamed(std::wstring_view) override { return {}; }
-  std::function<void(forms::Timer&)> TimerHandlerNamed(std::wstring_view) override { return {}; }
-  std::function<void(forms::MenuItem&)> MenuHandlerNamed(std::wstring_view) override { return {}; }
-};
 
 constexpr COLORREF kUp = RGB(0x11, 0x22, 0x33);
 constexpr COLORREF kDown = RGB(0x44, 0x55, 0x66);
@@ -76,7 +69,7 @@ protected:
   forms::Application application_{GetModuleHandleW(nullptr)};
   forms::Form form_{application_, FormArgsFor(MainFormResource())};
   forms::PopupMenu menu_;
-  NoEvents events_;
+  vorma::test::NoFormEvents events_;
   test::TempFolder folder_;
   LanguageSetting setting_;
 };

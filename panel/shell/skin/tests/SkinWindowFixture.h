@@ -16,18 +16,13 @@
 #include "panel/shell/skin/SkinFolder.h"
 #include "panel/shell/skin/SkinLoading.h"
 #include "panel/shell/skin/tests/SkinFixtures.h"
+#include "tests/support/NoFormEvents.h"
 #include "tests/support/TestFiles.h"
 
 namespace vorma::shell::test {
 
 // The window's handlers do not matter here.
-class NoEvents final : public FormEventSource {
-public:
-  forms::MouseHandler MouseHandlerNamed(std::wstring_view) override { return {}; }
-  forms::NotifyHandler NotifyHandlerNamed(std::wstring_view) override { return {}; }
-  std::function<void(forms::Timer&)> TimerHandlerNamed(std::wstring_view) override { return {}; }
-  std::function<void(forms::MenuItem&)> MenuHandlerNamed(std::wstring_view) override { return {}; }
-};
+using NoEvents = vorma::test::NoFormEvents;
 
 class SkinWindowTest : public ::testing::Test {
 protected:
