@@ -77,6 +77,7 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   features_->Eq().DeviceSync() = activation_->DeviceSync() ? 1 : 0;
   // 23-35: the features.
   StartFeatures();
+  DebugWrite(L"===== TAudioMainForm: start-up done =====\n");
 }
 
 TAudioMainForm::~TAudioMainForm() = default;

@@ -2,20 +2,12 @@
 // device, a missing SDK library ends it after its message box, and a second start only raises the
 // first panel.
 
-#include "foundation/UniqueHandles.h"
 #include "outside/virtual72xx/VirtualHost.h"
-#include "panel/startup/SingleInstance.h"
-#include "tests/support/BuildTreePaths.h"
-#include "tests/support/TestFiles.h"
+#include "tests/mainwindow/PanelHarness.h"
 #include "tests/support/TestWindows.h"
 #include "tools/debugview/DebugCapture.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <atomic>
-#include <mutex>
-#include <thread>
 
 namespace vorma {
 namespace {
@@ -23,130 +15,31 @@ namespace {
 constexpr DWORD kRunTimeoutMs = 60000;
 constexpr wchar_t kTitle[] = L"Vorma Main Window Test";
 // The last construction step writes this; a start that failed earlier never does.
-constexpr wchar_t kStartedLine[] = L"===== ClearStartScanGPIO: not built yet =====\n";
+constexpr wchar_t kStartedLine[] = L"===== TAudioMainForm: start-up done =====\n";
 constexpr wchar_t kSdkFailure[] = L"***** Open_DLLQZ_UsbAudio72xx, ret = 1 *****";
 
-struct WindowMatch {
-  const wchar_t* className;
-  const wchar_t* caption;  // null matches any caption
-  std::vector<HWND> found;
-};
+using test::ForeignWindows;
+using test::PanelProcess;
+using test::WaitForMainWindow;
 
-// Top-level windows of other processes with the class (and caption).
-std::vector<HWND> ForeignWindows(const wchar_t* className, const wchar_t* caption = nullptr) {
-  WindowMatch match{className, caption, {}};
-  EnumWindows(
-      [](HWND window, LPARAM parameter) -> BOOL {
-        auto& m = *reinterpret_cast<WindowMatch*>(parameter);
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        wchar_t name[64] = {};
-        wchar_t text[128] = {};
-        GetClassNameW(window, name, 64);
-        GetWindowTextW(window, text, 128);
-        if (process != GetCurrentProcessId() && wcscmp(name, m.className) == 0 &&
-            (!m.caption || wcscmp(text, m.caption) == 0))
-          m.found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&match));
-  return match.found;
-}
-
-// The text of a message box: its longest static control (the icon's static has none).
-std::wstring BoxText(HWND box) {
-  std::wstring longest;
-  EnumChildWindows(
-      box,
-      [](HWND child, LPARAM parameter) -> BOOL {
-        auto& best = *reinterpret_cast<std::wstring*>(parameter);
-        wchar_t name[32] = {};
-        wchar_t text[512] = {};
-        GetClassNameW(child, name, 32);
-        GetWindowTextW(child, text, 512);
-        if (_wcsicmp(name, L"Static") == 0 && wcslen(text) > best.size()) best = text;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&longest));
-  return longest;
-}
-
-std::vector<HWND> MainWindows() { return ForeignWindows(L"VormaForm", L"Vormapanel"); }
+std::vector<HWND> MainWindows() { return test::PanelMainWindows(); }
 
 // A panel folder: the program, its configuration with the test title and, when asked, the SDK.
 class PanelFolder {
 public:
   explicit PanelFolder(bool withSdk) {
-    CopyFileW(test::HostPathToWindows(VORMA_PANEL_EXE).c_str(), Exe().c_str(), FALSE);
-    if (withSdk)
-      CopyFileW(test::HostPathToWindows(VORMA_SDK_DLL).c_str(), folder_.File(L"DLLQZ_UsbAudio72xx_x32.dll").c_str(), FALSE);
+    if (withSdk) folder_.AddSdk(VORMA_SDK_DLL);
     folder_.WriteBytes(L"AudioConfig.cfg",
                        "[Install]\r\nInstallAppTitle=Vorma Main Window Test\r\n"
                        "[Skin]\r\nRegionCut=0\r\n"
                        "[GPIO]\r\nMODE=0\r\nENABLE=0,0,0,0,0,0,0,0,0,0\r\n"
                        "[GPIOActive]\r\n0=1\r\n1=1\r\n2=1\r\n3=1\r\n4=1\r\n5=1\r\n6=1\r\n7=1\r\n8=1\r\n9=1\r\n");
   }
-  std::wstring Exe() const { return folder_.File(L"Vormapanel.exe"); }
+  std::wstring Exe() const { return folder_.Exe(); }
 
 private:
-  test::TempFolder folder_;
+  test::PanelFolder folder_{VORMA_PANEL_EXE};
 };
-
-// One panel process under the debug capture, on its own thread.
-class PanelProcess {
-public:
-  explicit PanelProcess(const std::wstring& exe) {
-    runner_ = std::thread([this, exe] {
-      result_ = RunCapturingDebugOutput(
-          BuildCommandLine({exe, L"-servicestart"}),
-          [this](std::wstring_view text) {
-            std::lock_guard lock(mutex_);
-            strings_.emplace_back(text);
-          },
-          exitCode_, kRunTimeoutMs);
-      finished_ = true;
-    });
-  }
-  ~PanelProcess() { Join(); }
-  void Join() {
-    if (runner_.joinable()) runner_.join();
-  }
-  bool WaitFinished(DWORD timeoutMs) {
-    return test::PumpMessagesUntil([&] { return finished_.load(); }, timeoutMs);
-  }
-  bool Finished() const { return finished_; }
-  bool Wrote(std::wstring_view text) {
-    std::lock_guard lock(mutex_);
-    return std::find(strings_.begin(), strings_.end(), text) != strings_.end();
-  }
-  size_t IndexOf(std::wstring_view text) {
-    std::lock_guard lock(mutex_);
-    return static_cast<size_t>(std::find(strings_.begin(), strings_.end(), text) - strings_.begin());
-  }
-  unsigned Result() const { return result_; }
-  DWORD ExitCode() const { return exitCode_; }
-
-private:
-  std::thread runner_;
-  std::mutex mutex_;
-  std::vector<std::wstring> strings_;
-  std::atomic<bool> finished_ = false;
-  unsigned result_ = 0xdeadbeef;
-  DWORD exitCode_ = 0xdeadbeef;
-};
-
-// Waits for the panel's main window and its first activation; closes it at the end of the test.
-HWND WaitForMainWindow(PanelProcess& panel) {
-  HWND window = nullptr;
-  test::PumpMessagesUntil(
-      [&] {
-        const auto windows = MainWindows();
-        window = windows.empty() ? nullptr : windows.front();
-        return (window && panel.Wrote(L"FormActivate")) || panel.Finished();
-      },
-      30000);
-  return window;
-}
 
 void ClosePanel(PanelProcess& panel, HWND window) {
   if (window) PostMessageW(window, WM_CLOSE, 0, 0);
@@ -183,7 +76,7 @@ TEST(MainWindowStart, MissingSdkLibraryShowsItsResultAndEnds) {
   test::PumpMessagesUntil(
       [&] {
         for (HWND box : ForeignWindows(L"#32770")) {
-          const std::wstring text = BoxText(box);
+          const std::wstring text = test::BoxText(box);
           if (text.empty()) continue;  // not filled in yet
           if (boxTexts.empty() || boxTexts.back() != text) boxTexts.emplace_back(text);
           PostMessageW(box, WM_COMMAND, IDOK, 0);
