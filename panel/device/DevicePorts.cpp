@@ -13,6 +13,16 @@ bool VirtualDeviceSelected() {
   return length > 0 && length < value.size() && std::wstring(value.data(), length) == kVirtualDeviceSelection;
 }
 
+bool HidConnection::GetReportSizes(HidReportSizes& sizes) {
+  if (!reportSizes_) {
+    HidReportSizes read;
+    if (!ReadReportSizes(read)) return false;
+    reportSizes_ = read;
+  }
+  sizes = *reportSizes_;
+  return true;
+}
+
 DevicePorts CreateWin32DevicePorts() {
   DevicePorts ports;
   ports.enumeration = CreateWin32DeviceEnumeration();

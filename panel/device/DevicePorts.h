@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -49,11 +50,19 @@ class HidConnection {
 public:
   virtual ~HidConnection() = default;
   virtual bool GetAttributes(HidIdentity& identity) = 0;        // HidD_GetAttributes
-  virtual bool GetReportSizes(HidReportSizes& sizes) = 0;       // preparsed data and HidP_GetCaps
+  // The interface's report lengths. They cannot change while the handle is open, so the first
+  // successful read is kept for the life of this connection; a failed read is tried again next time.
+  bool GetReportSizes(HidReportSizes& sizes);
   // The whole report, report ID in byte 0, sized to the output report length.
   virtual bool SetOutputReport(std::span<const std::uint8_t> report) = 0;
   // In: report ID in byte 0, sized to the input report length. Out: the report.
   virtual bool GetInputReport(std::span<std::uint8_t> report) = 0;
+
+protected:
+  virtual bool ReadReportSizes(HidReportSizes& sizes) = 0;      // preparsed data and HidP_GetCaps
+
+private:
+  std::optional<HidReportSizes> reportSizes_;
 };
 
 class HidPort {

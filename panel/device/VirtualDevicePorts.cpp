@@ -55,7 +55,7 @@ public:
     return true;
   }
 
-  bool GetReportSizes(HidReportSizes& sizes) override {
+  bool ReadReportSizes(HidReportSizes& sizes) override {
     virtual72xx::HidReportLengths lengths;
     if (!Succeeded(client_.HidGetReportLengths(handle_, lengths), L"HidP_GetCaps")) return false;
     sizes.input = lengths.input;

@@ -27,7 +27,7 @@ public:
     return true;
   }
 
-  bool GetReportSizes(HidReportSizes& sizes) override {
+  bool ReadReportSizes(HidReportSizes& sizes) override {
     UniqueHidPreparsedData preparsed;
     if (!HidD_GetPreparsedData(handle_.get(), preparsed.put())) return Failed(L"HidD_GetPreparsedData");
     HIDP_CAPS caps{};

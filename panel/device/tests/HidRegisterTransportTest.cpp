@@ -83,13 +83,15 @@ TEST_F(HidRegisterTransportTest, SendsTheReportsOfEachOperationAtTheDeviceLength
 class ScriptedHid final : public HidConnection {
 public:
   bool capsFail = false;
+  int capsReads = 0;
   HidReportSizes sizes{65, 65};
   int failOutputNumber = 0;  // the n-th output report fails (1 = the first), 0 = none
   bool inputFails = false;
   int outputsSent = 0;
 
   bool GetAttributes(HidIdentity&) override { return false; }
-  bool GetReportSizes(HidReportSizes& s) override {
+  bool ReadReportSizes(HidReportSizes& s) override {
+    ++capsReads;
     s = sizes;
     return !capsFail;
   }
@@ -153,6 +155,38 @@ TEST(HidRegisterResults, ReportTheStepThatFailed) {
     EXPECT_EQ(value, c.read == kRegisterReadDone ? 0 : 0xBD);
     EXPECT_EQ(levels[0], c.gpioRead == kGpioReadDone ? 0 : 0xBD);
   }
+}
+
+// The lengths cannot change while the handle is open: one query per opened connection, however
+// many reports follow, and a new query after the next open.
+TEST_F(HidRegisterTransportTest, AsksTheReportLengthsOncePerOpenedConnection) {
+  for (int open = 0; open < 2; ++open) {
+    SCOPED_TRACE(open);
+    auto connection = Open();
+    ASSERT_TRUE(connection);
+    TakeJournal(device);
+    std::uint8_t value = 0;
+    GpioLevels levels{};
+    EXPECT_EQ(WriteDeviceRegister(*connection, 0x0120, 0x5A), kRegisterWriteDone);
+    EXPECT_EQ(WriteDeviceRegister(*connection, 0x0121, 0x03), kRegisterWriteDone);
+    EXPECT_EQ(ReadDeviceRegister(*connection, 0x0120, value), kRegisterReadDone);
+    EXPECT_EQ(ReadGpioBits(*connection, levels), kGpioReadDone);
+    EXPECT_EQ(EndRegisterWrites(*connection), kEndWritesDone);
+    EXPECT_EQ(TakeJournal(device, {"hid.caps"}), Lines{"hid.caps -> in 65 out 65"});
+    EXPECT_EQ(value, 0x5A);
+  }
+}
+
+// Only lengths that were read are kept: after a failed query the next operation asks again.
+TEST(HidRegisterResults, AFailedLengthQueryIsAskedAgain) {
+  ScriptedHid hid;
+  hid.capsFail = true;
+  EXPECT_EQ(WriteDeviceRegister(hid, 0x100, 1), kRegisterWriteNoOutputLength);
+  hid.capsFail = false;
+  EXPECT_EQ(WriteDeviceRegister(hid, 0x100, 1), kRegisterWriteDone);
+  EXPECT_EQ(EndRegisterWrites(hid), kEndWritesDone);
+  EXPECT_EQ(hid.capsReads, 2);
+  EXPECT_EQ(hid.outputsSent, 3);
 }
 
 TEST_F(HidRegisterTransportTest, TheDeviceRefusesNothingAtReportLength4BecauseNothingIsSent) {
