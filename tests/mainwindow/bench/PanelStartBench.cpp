@@ -3,7 +3,7 @@
 // a virtual device served here and prints min/median/max in milliseconds.
 //
 // Marks, in milliseconds from CreateProcess:
-//   built   the last construction line ("===== ClearStartScanGPIO: ..."), written after the device
+//   built   "===== TAudioMainForm: start-up done =====", the end of construction, after the device
 //           was activated; the run counts only when the device received the start-up's 7.1 scalar,
 //           which the panel sends only to an active device
 //   active  "FormActivate" (the window was activated)
@@ -70,7 +70,7 @@ std::optional<Marks> RunOnce(const test::PanelFolder& folder) {
           return true;
         },
         10000);
-    const auto built = panel.FirstTimeOf(L"ClearStartScanGPIO");
+    const auto built = panel.FirstTimeOf(L"TAudioMainForm: start-up done");
     const auto active = panel.FirstTimeOf(L"FormActivate");
     if (painted && built && active) {
       marks = Marks{*built, *active, ready, 0, {}};
