@@ -12,6 +12,7 @@
 #include "forms/Image.h"
 #include "forms/Label.h"
 #include "forms/ListControls.h"
+#include "forms/PictureCache.h"
 #include "forms/Shape.h"
 #include "forms/Timer.h"
 #include "foundation/UniqueHandles.h"
@@ -78,6 +79,9 @@ public:
   Control* FindControlByTag(ControlKind kind, int tag) const;
   // The topmost visible, enabled, non-windowed control containing the client point.
   Control* ControlAt(POINT client) const;
+
+  // The decoded pictures of this form's images.
+  PictureCache& Pictures() { return pictures_; }
 
   Timer& AddTimer(const TimerArgs& args);
   Timer* FindTimer(std::wstring_view name) const;
@@ -146,6 +150,7 @@ private:
   FormArgs args_;
   UniqueWindow window_;
   HWND handle_ = nullptr;  // the window from WM_NCCREATE to WM_NCDESTROY, also while it is destroyed
+  PictureCache pictures_;
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<std::unique_ptr<Timer>> timers_;
   UniqueIcon bigIcon_;

@@ -1,29 +1,10 @@
 #include "forms/Image.h"
 
+#include "forms/Form.h"
 #include "foundation/DebugOutput.h"
 #include "foundation/UniqueHandles.h"
 
 namespace vorma::forms {
-namespace {
-
-// Decodes the file into a bitmap of our own, so the file is not kept open (GDI+ locks a file it
-// loaded from until the bitmap goes) and drawing needs no format conversion.
-std::unique_ptr<Gdiplus::Bitmap> LoadPictureFile(const std::wstring& path) {
-  Gdiplus::Bitmap file(path.c_str());
-  if (file.GetLastStatus() != Gdiplus::Ok) return nullptr;
-  const UINT width = file.GetWidth();
-  const UINT height = file.GetHeight();
-  if (width == 0 || height == 0) return nullptr;
-  auto copy = std::make_unique<Gdiplus::Bitmap>(static_cast<INT>(width), static_cast<INT>(height),
-                                                PixelFormat32bppPARGB);
-  if (copy->GetLastStatus() != Gdiplus::Ok) return nullptr;
-  Gdiplus::Graphics graphics(copy.get());
-  graphics.SetCompositingMode(Gdiplus::CompositingModeSourceCopy);
-  if (graphics.DrawImage(&file, 0, 0, static_cast<INT>(width), static_cast<INT>(height)) != Gdiplus::Ok) return nullptr;
-  return copy;
-}
-
-}  // namespace
 
 Image::Image(Form& owner, const ImageArgs& args)
     : Control(owner, ControlKind::Image, args), autoSize_(args.autoSize), stretch_(args.stretch) {
@@ -33,7 +14,7 @@ Image::Image(Form& owner, const ImageArgs& args)
 Image::~Image() = default;
 
 bool Image::LoadPicture(const std::wstring& path) {
-  picture_ = LoadPictureFile(path);
+  picture_ = Owner().Pictures().Load(path);
   if (!picture_) {
     picturePath_.clear();
     DebugPrint(L"***** LoadPicture %s FAIL! *****\n", path.c_str());

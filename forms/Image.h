@@ -42,7 +42,7 @@ public:
   void Paint(HDC dc) const override;
 
 private:
-  std::unique_ptr<Gdiplus::Bitmap> picture_;
+  std::shared_ptr<Gdiplus::Bitmap> picture_;  // shared with the form's picture cache
   std::wstring picturePath_;
   bool autoSize_;
   bool stretch_;

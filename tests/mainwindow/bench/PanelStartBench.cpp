@@ -8,7 +8,9 @@
 //           which the panel sends only to an active device
 //   active  "FormActivate" (the window was activated)
 //   ready   the window is visible with nothing left to paint (GetUpdateRect empty) after "active"
-// Usage: panel_start_bench [N]
+//   plain   as "ready", but the panel runs without the debug capture, as users run it: a debugger
+//           makes every debug line a round trip, which the marks above include
+// Usage: panel_start_bench [N]   (VORMA_BENCH_TRACE=1 also prints every debug line with its time)
 
 #include "outside/virtual72xx/VirtualHost.h"
 #include "tests/mainwindow/PanelHarness.h"
@@ -55,6 +57,46 @@ bool DeviceWasActive(virtual72xx::VirtualHost& host, virtual72xx::DeviceNumber d
   });
 }
 
+// The panel's main window of the process, once it is visible and fully painted; null otherwise.
+HWND PaintedMainWindowOf(DWORD processId) {
+  for (HWND window : test::PanelMainWindows()) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    RECT pending{};
+    if (owner == processId && IsWindowVisible(window) && !GetUpdateRect(window, &pending, FALSE)) return window;
+  }
+  return nullptr;
+}
+
+// Milliseconds from CreateProcess to the painted main window, with no debugger attached.
+std::optional<double> RunPlain(const test::PanelFolder& folder) {
+  std::wstring commandLine = L"\"" + folder.Exe() + L"\" -servicestart";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  LARGE_INTEGER frequency, start, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return std::nullopt;
+  std::optional<double> ready;
+  HWND window = nullptr;
+  test::PumpMessagesUntil(
+      [&] {
+        window = PaintedMainWindowOf(process.dwProcessId);
+        if (!window) return false;
+        QueryPerformanceCounter(&now);
+        ready = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+        return true;
+      },
+      60000);
+  if (window) PostMessageW(window, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return ready;
+}
+
 std::optional<Marks> RunOnce(const test::PanelFolder& folder) {
   test::PanelProcess panel(folder.Exe());
   HWND window = test::WaitForMainWindow(panel, 60000);
@@ -72,6 +114,9 @@ std::optional<Marks> RunOnce(const test::PanelFolder& folder) {
         10000);
     const auto built = panel.FirstTimeOf(L"TAudioMainForm: start-up done");
     const auto active = panel.FirstTimeOf(L"FormActivate");
+    // VORMA_BENCH_TRACE=1 prints every debug line with its time, to find the slow steps.
+    if (GetEnvironmentVariableW(L"VORMA_BENCH_TRACE", nullptr, 0) != 0)
+      for (const auto& entry : panel.Strings()) std::printf("%9.1f %ls\n", entry.ms, entry.text.c_str());
     if (painted && built && active) {
       marks = Marks{*built, *active, ready, 0, {}};
       FindLongestStep(panel.Strings(), *built, *marks);
@@ -128,9 +173,20 @@ int wmain(int argc, wchar_t** argv) {
     active.push_back(marks->active);
     ready.push_back(marks->ready);
   }
+  std::vector<double> plain;
+  for (int i = 0; i < runs; ++i) {
+    const auto time = RunPlain(folder);
+    if (!time || !DeviceWasActive(host, plugged)) {
+      std::fprintf(stderr, "plain run %d: the panel did not come up painted and active\n", i + 1);
+      return 1;
+    }
+    std::printf("plain run %d: ready %.1f ms\n", i + 1, *time);
+    plain.push_back(*time);
+  }
   std::printf("%d runs, milliseconds from process start:\n", runs);
   PrintRow("built", built);
   PrintRow("active", active);
   PrintRow("ready", ready);
+  PrintRow("plain", plain);
   return 0;
 }
