@@ -1,5 +1,5 @@
-// The real Vormapanel.exe started as the service starts it: its main window comes up on the virtual
-// device, a missing SDK library ends it after its message box, and a second start only raises the
+// The real Vormapanel.exe started as the service starts it: its main window comes up and ends when
+// closed, a missing SDK library ends it after its message box, and a second start only raises the
 // first panel.
 
 #include "outside/virtual72xx/VirtualHost.h"
