@@ -112,7 +112,8 @@ void MainFormAppearance::LoadSkin(const std::wstring& skin) {
   }
 }
 
-void MainFormAppearance::ApplySkinToControls() {
+// The window state that decides which record each skinned image shows.
+SkinApplyState MainFormAppearance::CurrentSkinState() const {
   TAudioMainForm& w = window_;
   SkinApplyState apply;
   apply.eqEnable = w.EqEnableState();
@@ -133,7 +134,11 @@ void MainFormAppearance::ApplySkinToControls() {
   apply.betaMode = w.BetaModeState();
   apply.currentPage = w.m_nCurrentPage;
   apply.regionCut = w.config_.regionCut;
-  shell::ApplySkinToControls(w, state_->skin, state_->skinFolder, apply);
+  return apply;
+}
+
+void MainFormAppearance::ApplySkinToControls() {
+  shell::ApplySkinToControls(window_, state_->skin, state_->skinFolder, CurrentSkinState());
 }
 
 void MainFormAppearance::CutWindowRegion() {
@@ -225,29 +230,15 @@ std::optional<bool> MainFormAppearance::ImageShownOn(const forms::Image& image, 
   // the four effects their Down records (the Up record marks the selected one).
   else if (name == L"VMEffectNoneImage") key = L"VMEffectNoneDownImage";
   else if (name.starts_with(L"VMEffect") && name.ends_with(L"Image") && name.size() == 14)
-    return RecordShows(state_->skin.Record(std::wstring(name.substr(0, 9)) + L"DownImage").Name,
-                       state_->skin.Record(std::wstring(name.substr(0, 9)) + L"DownImage").Page, page);
+  {
+    const ImageAtt& record = state_->skin.Record(std::wstring(name.substr(0, 9)) + L"DownImage");
+    return RecordShows(record.Name, record.Page, page);
+  }
   if (!key.empty()) {
     const ImageAtt& record = state_->skin.Record(key);
     return RecordShows(record.Name, record.Page, page);
   }
-  SkinApplyState apply;
-  apply.eqEnable = w.EqEnableState();
-  apply.d3Enable = w.ThreeDEnableState();
-  apply.fbm = w.FbmState();
-  apply.micBoost = w.m_nMicBoost;
-  apply.micMute = w.m_nMicMute;
-  apply.micMonitor = w.m_nMicMonitor;
-  apply.virtualEnable = w.Virtual7ch1State();
-  apply.clockwise = w.CwState();
-  apply.counterclockwise = w.CcwState();
-  apply.enlarge = w.EnlargeState();
-  apply.narrow = w.NarrowState();
-  apply.ledIndicator = w.m_nLEDIndicator;
-  apply.eqPreset = w.EqPresetState();
-  apply.effect = w.m_nEffect;
-  apply.currentPage = w.m_nCurrentPage;
-  const std::optional<ImageAtt> record = SkinRecordForImage(image, state_->skin, apply);
+  const std::optional<ImageAtt> record = SkinRecordForImage(image, state_->skin, CurrentSkinState());
   if (!record) return std::nullopt;
   return RecordShows(record->Name, record->Page, page);
 }

@@ -14,6 +14,7 @@
 namespace vorma::shell {
 
 class TAudioMainForm;
+struct SkinApplyState;
 
 class MainFormAppearance {
 public:
@@ -67,6 +68,7 @@ private:
   void LanguageMenuClick(forms::MenuItem& item);
   void WriteUserChoice();
   double FontScale() const;
+  SkinApplyState CurrentSkinState() const;
 
   TAudioMainForm& window_;
   std::unique_ptr<State> state_;
