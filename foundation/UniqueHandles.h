@@ -156,7 +156,16 @@ struct IconTraits {
   static void Close(Handle h) { DestroyIcon(h); }
 };
 
+// A view of a file mapping from MapViewOfFile.
+struct MappedViewTraits {
+  using Handle = void*;
+  static Handle Invalid() { return nullptr; }
+  static bool IsValid(Handle h) { return h != nullptr; }
+  static void Close(Handle h) { UnmapViewOfFile(h); }
+};
+
 using UniqueHandle = UniqueResource<KernelHandleTraits>;
+using UniqueMappedView = UniqueResource<MappedViewTraits>;
 using UniqueRegKey = UniqueResource<RegKeyTraits>;
 using UniqueModule = UniqueResource<ModuleTraits>;
 using UniqueServiceHandle = UniqueResource<ServiceHandleTraits>;

@@ -1,5 +1,8 @@
 #include "outside/virtual72xx/PipeServer.h"
 
+#include "outside/virtual72xx/ConnectionLoop.h"
+#include "outside/virtual72xx/OverlappedIo.h"
+
 #include "foundation/DebugOutput.h"
 
 #include <windows.h>
@@ -8,35 +11,17 @@ namespace vorma::virtual72xx {
 
 namespace {
 
-constexpr DWORD kBufferSize = 64 * 1024;
-
-enum class IoOutcome { Done, Failed, Stopped };
-
 UniqueHandle CreateInstance(const std::wstring& name, bool first) {
   DWORD openMode = PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | (first ? FILE_FLAG_FIRST_PIPE_INSTANCE : 0);
   return UniqueHandle(CreateNamedPipeW(name.c_str(), openMode, PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT,
-                                       PIPE_UNLIMITED_INSTANCES, kBufferSize, kBufferSize, 0, nullptr));
+                                       PIPE_UNLIMITED_INSTANCES, kPipeBufferSize, kPipeBufferSize, 0, nullptr));
 }
 
-// Finishes an overlapped operation started on `pipe` (`started` is what the call returned):
-// waits for it or for the stop event; on stop the operation is cancelled and its completion
-// awaited, so nothing stays pending. `error` is the operation's Win32 result, ERROR_MORE_DATA for
-// the first part of a longer message.
-IoOutcome Finish(HANDLE pipe, OVERLAPPED& overlapped, BOOL started, HANDLE stopEvent, DWORD& bytes, DWORD& error) {
-  if (!started) {
-    error = GetLastError();
-    if (error != ERROR_IO_PENDING && error != ERROR_MORE_DATA) return IoOutcome::Failed;
-  }
-  bool stopped = false;
-  HANDLE waits[2] = {overlapped.hEvent, stopEvent};
-  if (WaitForMultipleObjects(2, waits, FALSE, INFINITE) != WAIT_OBJECT_0) {
-    stopped = true;
-    CancelIoEx(pipe, &overlapped);
-  }
-  BOOL ok = GetOverlappedResult(pipe, &overlapped, &bytes, TRUE);
-  error = ok ? ERROR_SUCCESS : GetLastError();
-  if (stopped) return IoOutcome::Stopped;
-  return ok || error == ERROR_MORE_DATA ? IoOutcome::Done : IoOutcome::Failed;
+// Unique in the process, not only in this server: a channel outlives its server while a client
+// still holds it, and a new server may serve the same pipe name in the same process.
+std::wstring NextChannelName() {
+  static std::atomic<unsigned> counter{0};
+  return L"Local\\vorma-virtual72xx-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
 }
 
 // True when a server already listens on the name (its instances answer or are all busy).
@@ -61,12 +46,14 @@ unsigned long PipeServer::Start(const std::wstring& pipeName) {
   }
   stopEvent_.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   if (!stopEvent_) return GetLastError();
+  stopping_ = false;
   listener_ = std::thread([this, pipe = std::move(first)]() mutable { Listen(std::move(pipe)); });
   return ERROR_SUCCESS;
 }
 
 void PipeServer::Stop() {
   if (!listener_.joinable()) return;
+  stopping_ = true;
   SetEvent(stopEvent_.get());
   listener_.join();
   std::list<std::unique_ptr<Connection>> connections;
@@ -121,28 +108,9 @@ void PipeServer::Listen(UniqueHandle instance) {
 }
 
 void PipeServer::Serve(UniqueHandle pipe, Connection& connection) {
-  UniqueHandle ioEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-  std::string request;
-  std::vector<char> buffer(kBufferSize);
-  bool open = static_cast<bool>(ioEvent);
-  while (open) {
-    OVERLAPPED overlapped{};
-    overlapped.hEvent = ioEvent.get();
-    ResetEvent(ioEvent.get());
-    DWORD bytes = 0, error = 0;
-    BOOL started = ReadFile(pipe.get(), buffer.data(), kBufferSize, &bytes, &overlapped);
-    IoOutcome outcome = Finish(pipe.get(), overlapped, started, stopEvent_.get(), bytes, error);
-    if (outcome != IoOutcome::Done) break;
-    request.append(buffer.data(), bytes);
-    if (error == ERROR_MORE_DATA) continue;  // the rest of the message follows
-
-    std::string reply = service_.Handle(request);
-    request.clear();
-    OVERLAPPED writeOverlapped{};
-    writeOverlapped.hEvent = ioEvent.get();
-    ResetEvent(ioEvent.get());
-    started = WriteFile(pipe.get(), reply.data(), static_cast<DWORD>(reply.size()), &bytes, &writeOverlapped);
-    open = Finish(pipe.get(), writeOverlapped, started, stopEvent_.get(), bytes, error) == IoOutcome::Done;
+  {
+    ConnectionLoop loop(pipe.get(), stopEvent_.get(), stopping_, service_, NextChannelName);
+    loop.Run();
   }
   DisconnectNamedPipe(pipe.get());
   connection.done = true;

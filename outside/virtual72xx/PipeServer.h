@@ -1,8 +1,9 @@
 #pragma once
 // Serves a VirtualBusService on a named pipe: one listening instance is always waiting, and every
 // connection gets a thread of its own that answers one request message with one reply message
-// until the client disconnects. All I/O is overlapped and waits on the stop event as well, so
-// Stop never leaves an operation pending.
+// until the client disconnects, over the pipe or through the connection's shared channel
+// (ConnectionLoop.h). All I/O is overlapped and waits on the stop event as well, so Stop never
+// leaves an operation pending.
 
 #include "outside/virtual72xx/VirtualBusService.h"
 
@@ -47,6 +48,7 @@ private:
   std::thread listener_;
   std::mutex connectionsMutex_;
   std::list<std::unique_ptr<Connection>> connections_;
+  std::atomic<bool> stopping_{false};
 };
 
 }  // namespace vorma::virtual72xx

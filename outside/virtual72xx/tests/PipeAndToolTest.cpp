@@ -89,6 +89,40 @@ TEST_F(PipeAndToolTest, LongRepliesArriveWhole) {
   EXPECT_EQ(overPipe, direct);
 }
 
+// A connection sends its requests through shared memory of 64 KB; longer requests and replies
+// travel over the pipe, and the connection goes on with short ones afterwards.
+TEST_F(PipeAndToolTest, MessagesLongerThanTheSharedChannelTravelOverThePipe) {
+  const DeviceNumber device = Plug();
+  for (int i = 0; i < 8000; ++i) ASSERT_EQ(client.SetGpioLevel(device, i % 10, i % 2), kOk);
+  Virtual72xxClient overPipe(ConnectPipe(host.PipeName()));
+  std::vector<std::string> direct, viaPipe;
+  ASSERT_EQ(client.ReadJournal(device, direct), kOk);
+  ASSERT_EQ(overPipe.ReadJournal(device, viaPipe), kOk) << "a reply of about 200 KB";
+  EXPECT_EQ(viaPipe, direct);
+
+  const VirtualHandle handle = OpenHid(device);
+  const std::vector<std::uint8_t> huge(40000, 0x5A);  // 80 000 characters of hexadecimal
+  EXPECT_EQ(overPipe.HidSetOutputReport(handle, huge), client.HidSetOutputReport(handle, huge));
+  std::vector<DeviceSummary> devices;
+  EXPECT_EQ(overPipe.ListDevices(devices), kOk);
+  EXPECT_EQ(devices.size(), 1u);
+}
+
+// A kept connection whose server stopped is dropped without sending; the call is made again on a
+// connection to the server that now serves the name.
+TEST_F(PipeAndToolTest, KeptConnectionFindsTheRestartedServer) {
+  Virtual72xxClient overPipe(ConnectPipe(host.PipeName()));
+  std::vector<DeviceSummary> devices;
+  ASSERT_EQ(overPipe.ListDevices(devices), kOk);
+  host.Stop();
+  VirtualHost second(host.PipeName());
+  ASSERT_EQ(second.Start(false), kOk);
+  DeviceNumber device = 0;
+  EXPECT_EQ(overPipe.Plug({}, device), kOk);
+  ASSERT_EQ(second.Client().ListDevices(devices), kOk);
+  EXPECT_EQ(devices.size(), 1u) << "the plug reached the new server once";
+}
+
 TEST_F(PipeAndToolTest, WaitOnOneConnectionDoesNotBlockAnother) {
   Virtual72xxClient waiter(ConnectPipe(host.PipeName()));
   Virtual72xxClient plugger(ConnectPipe(host.PipeName()));
@@ -134,6 +168,31 @@ TEST_F(PipeAndToolTest, NoServerMeansTransportFailure) {
   std::vector<DeviceSummary> devices;
   EXPECT_EQ(nobody.ListDevices(devices), kErrorTransport);
   EXPECT_EQ(nobody.SdkConfigEq(1, 0), kSdkTransportFailed);
+}
+
+// A client waiting for an answer from a server process that ends is not left waiting.
+TEST_F(PipeAndToolTest, ServerProcessThatEndsFailsTheWaitingCall) {
+  const std::wstring pipe = L"\\\\.\\pipe\\vorma-virtual72xx-ending-" + std::to_wstring(GetCurrentProcessId());
+  std::wstring commandLine = L"\"" + ToolPath() + L"\" --pipe " + pipe + L" serve";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                             &startup, &process));
+  UniqueHandle server(process.hProcess), serverThread(process.hThread);
+  Virtual72xxClient overPipe(ConnectPipe(pipe));
+  std::uint64_t start = 0;
+  for (int i = 0; i < 200 && overPipe.LatestEventSequence(start) != kOk; ++i) Sleep(50);
+  ASSERT_EQ(overPipe.LatestEventSequence(start), kOk) << "the server answers";
+  unsigned long result = kOk;
+  DeviceEvent event;
+  std::thread waiting([&] { result = overPipe.WaitDeviceEvent(start, 60000, event); });
+  Sleep(200);
+  const DWORD before = GetTickCount();
+  TerminateProcess(server.get(), 9);
+  waiting.join();
+  EXPECT_LT(GetTickCount() - before, 10000u);
+  EXPECT_EQ(result, kErrorTransport);
 }
 
 TEST_F(PipeAndToolTest, ToolDrivesTheBusFromAnotherProcess) {
