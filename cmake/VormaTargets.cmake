@@ -32,3 +32,14 @@ function(vorma_add_gtest name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
+
+# The panel loads the SDK library from its own folder: a program that loads it gets the stand-in
+# copied beside it before it is built, and again whenever the stand-in was rebuilt.
+function(vorma_copy_sdk_stand_in target)
+  add_custom_target(${target}_sdk_stand_in
+    COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:${target}>
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:DLLQZ_UsbAudio72xx_x32> $<TARGET_FILE_DIR:${target}>
+    VERBATIM)
+  add_dependencies(${target}_sdk_stand_in DLLQZ_UsbAudio72xx_x32)
+  add_dependencies(${target} ${target}_sdk_stand_in)
+endfunction()
