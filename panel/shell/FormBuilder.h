@@ -23,6 +23,16 @@ public:
   virtual std::function<void(forms::MenuItem&)> MenuHandlerNamed(std::wstring_view name) = 0;
 };
 
+// Binds no handler: for forms whose handlers come later (the dialogs until their windows are
+// built) and for tests that call the code under test directly.
+class NoFormHandlers final : public FormEventSource {
+public:
+  forms::MouseHandler MouseHandlerNamed(std::wstring_view) override { return {}; }
+  forms::NotifyHandler NotifyHandlerNamed(std::wstring_view) override { return {}; }
+  std::function<void(forms::Timer&)> TimerHandlerNamed(std::wstring_view) override { return {}; }
+  std::function<void(forms::MenuItem&)> MenuHandlerNamed(std::wstring_view) override { return {}; }
+};
+
 struct FormBuildReport {
   // Controls of kinds the framework does not draw (radio buttons, track bars, buttons, group boxes,
   // list boxes, radio groups); they are left out of the form.

@@ -13,18 +13,9 @@
 namespace vorma {
 namespace {
 
-// The dialogs' handlers come with their own windows; until then they show their controls only.
-class UnbuiltDialogEvents final : public shell::FormEventSource {
-public:
-  forms::MouseHandler MouseHandlerNamed(std::wstring_view) override { return {}; }
-  forms::NotifyHandler NotifyHandlerNamed(std::wstring_view) override { return {}; }
-  std::function<void(forms::Timer&)> TimerHandlerNamed(std::wstring_view) override { return {}; }
-  std::function<void(forms::MenuItem&)> MenuHandlerNamed(std::wstring_view) override { return {}; }
-};
-
 std::unique_ptr<forms::Form> CreateDialogForm(forms::Application& application, const shell::FormDescriptor& resource) {
   auto form = std::make_unique<forms::Form>(application, shell::FormArgsFor(resource));
-  UnbuiltDialogEvents events;
+  shell::NoFormHandlers events;  // the dialogs' handlers come with their own windows
   shell::AddResourceToForm(resource, *form, events);
   if (!form->Create()) DebugWin32Failure(L"creating a dialog form", GetLastError());
   return form;

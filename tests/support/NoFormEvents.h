@@ -6,12 +6,6 @@
 
 namespace vorma::test {
 
-class NoFormEvents final : public shell::FormEventSource {
-public:
-  forms::MouseHandler MouseHandlerNamed(std::wstring_view) override { return {}; }
-  forms::NotifyHandler NotifyHandlerNamed(std::wstring_view) override { return {}; }
-  std::function<void(forms::Timer&)> TimerHandlerNamed(std::wstring_view) override { return {}; }
-  std::function<void(forms::MenuItem&)> MenuHandlerNamed(std::wstring_view) override { return {}; }
-};
+using NoFormEvents = shell::NoFormHandlers;
 
 }  // namespace vorma::test
