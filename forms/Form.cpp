@@ -255,7 +255,10 @@ int Form::ShowModal() {
 }
 
 void Form::Invalidate(const RECT* area) const {
-  if (window_) InvalidateRect(window_.get(), area, FALSE);
+  // Showing a window paints all of it, so a hidden one collects no update region. That matters at
+  // start-up: under Wine each InvalidateRect is a server round trip, and skinning and labelling
+  // the hidden main window asks for a few thousand.
+  if (window_ && IsWindowVisible(window_.get())) InvalidateRect(window_.get(), area, FALSE);
 }
 
 void Form::PaintClient(HDC dc, const RECT& area) const {

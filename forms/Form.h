@@ -112,6 +112,7 @@ public:
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int result) { modalResult_ = result; }
 
+  // Marks the client area (or a part of it) for painting; nothing while the window is hidden.
   void Invalidate(const RECT* area = nullptr) const;
   // Paints the client area through the form's own painting code into a memory bitmap and saves
   // it as a PNG. Works without a visible window (PrintWindow gives black under Wine).

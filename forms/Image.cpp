@@ -33,8 +33,8 @@ void Image::ClearPicture() {
   Invalidate();
 }
 
-int Image::PictureWidth() const { return picture_ ? static_cast<int>(picture_->GetWidth()) : 0; }
-int Image::PictureHeight() const { return picture_ ? static_cast<int>(picture_->GetHeight()) : 0; }
+int Image::PictureWidth() const { return picture_ ? picture_->Width() : 0; }
+int Image::PictureHeight() const { return picture_ ? picture_->Height() : 0; }
 
 void Image::SetAutoSize(bool autoSize) {
   autoSize_ = autoSize;
@@ -47,7 +47,8 @@ void Image::SetStretch(bool stretch) {
 }
 
 void Image::Paint(HDC dc) const {
-  if (!picture_) return;
+  Gdiplus::Bitmap* pixels = picture_ ? picture_->Pixels() : nullptr;
+  if (!pixels) return;
   Gdiplus::Graphics graphics(dc);
   // Pixel centres on integer coordinates, so an unstretched picture lands exactly on the grid.
   graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
@@ -56,11 +57,11 @@ void Image::Paint(HDC dc) const {
     // Mirrored edges keep the filter from blending the border pixels with transparent black.
     Gdiplus::ImageAttributes attributes;
     attributes.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
-    graphics.DrawImage(picture_.get(), Gdiplus::Rect(Left(), Top(), Width(), Height()), 0, 0, PictureWidth(),
+    graphics.DrawImage(pixels, Gdiplus::Rect(Left(), Top(), Width(), Height()), 0, 0, PictureWidth(),
                        PictureHeight(), Gdiplus::UnitPixel, &attributes);
   } else {
     graphics.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
-    graphics.DrawImage(picture_.get(), Left(), Top(), PictureWidth(), PictureHeight());
+    graphics.DrawImage(pixels, Left(), Top(), PictureWidth(), PictureHeight());
   }
 }
 

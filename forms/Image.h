@@ -2,15 +2,13 @@
 // A picture from a file (PNG, BMP, JPG, GIF, ICO through GDI+). Without Stretch the picture is
 // drawn at its own size from the control's top-left corner and cut at its bounds; with Stretch it
 // fills the bounds. AutoSize makes the control take the picture's size whenever one is loaded.
+// PNG and BMP pictures are decoded when first drawn (see Picture.h).
 
 #include "forms/Control.h"
+#include "forms/Picture.h"
 
 #include <memory>
 #include <string>
-
-namespace Gdiplus {
-class Bitmap;
-}
 
 namespace vorma::forms {
 
@@ -42,7 +40,7 @@ public:
   void Paint(HDC dc) const override;
 
 private:
-  std::shared_ptr<Gdiplus::Bitmap> picture_;  // shared with the form's picture cache
+  std::shared_ptr<Picture> picture_;  // shared with the form's picture cache
   std::wstring picturePath_;
   bool autoSize_;
   bool stretch_;

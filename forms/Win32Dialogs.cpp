@@ -1,8 +1,7 @@
 #include "forms/DialogPort.h"
 
+#include "forms/CommonDialogs.h"
 #include "foundation/DebugOutput.h"
-
-#include <commdlg.h>
 
 namespace vorma::forms {
 namespace {
@@ -21,6 +20,8 @@ std::wstring FilterText(const std::vector<FileFilter>& filters) {
 }
 
 bool RunFileDialog(const FileDialogArgs& args, bool save, std::wstring& path) {
+  const CommonDialogFunctions* dialogs = CommonDialogs();
+  if (!dialogs) return false;
   std::wstring buffer = args.fileName;
   buffer.resize(32768, L'\0');
   const std::wstring filter = FilterText(args.filters);
@@ -37,10 +38,10 @@ bool RunFileDialog(const FileDialogArgs& args, bool save, std::wstring& path) {
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
   if (save && args.overwritePrompt) dialog.Flags |= OFN_OVERWRITEPROMPT;
   if (!save) dialog.Flags |= OFN_FILEMUSTEXIST;
-  const BOOL confirmed = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+  const BOOL confirmed = save ? dialogs->getSaveFileName(&dialog) : dialogs->getOpenFileName(&dialog);
   if (!confirmed) {
     // Zero means the user cancelled; anything else is a real failure worth recording.
-    if (const DWORD error = CommDlgExtendedError(); error != 0) {
+    if (const DWORD error = dialogs->extendedError(); error != 0) {
       DebugPrint(L"***** %s FAIL! error 0x%lx *****\n", save ? L"GetSaveFileNameW" : L"GetOpenFileNameW", error);
     }
     return false;
@@ -60,13 +61,15 @@ bool Win32Dialogs::OpenFile(const FileDialogArgs& args, std::wstring& path) { re
 bool Win32Dialogs::SaveFile(const FileDialogArgs& args, std::wstring& path) { return RunFileDialog(args, true, path); }
 
 bool Win32Dialogs::ChooseColour(HWND owner, COLORREF& colour) {
+  const CommonDialogFunctions* dialogs = CommonDialogs();
+  if (!dialogs) return false;
   CHOOSECOLORW dialog{};
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = owner;
   dialog.rgbResult = colour;
   dialog.lpCustColors = customColours_;
   dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!ChooseColorW(&dialog)) return false;
+  if (!dialogs->chooseColor(&dialog)) return false;
   colour = dialog.rgbResult;
   return true;
 }

@@ -4,10 +4,11 @@
 
 namespace vorma {
 
+std::wstring LimitedProfilePath(const std::wstring& path) { return path.substr(0, kProfileValueCapacity - 1); }
+
 int ReadProfileString(const std::wstring& path, const wchar_t* section, const wchar_t* key, std::wstring& value) {
   wchar_t buffer[kProfileValueCapacity] = {};
-  // The path is limited like the buffers the profile functions were always called with.
-  const std::wstring limitedPath = path.substr(0, kProfileValueCapacity - 1);
+  const std::wstring limitedPath = LimitedProfilePath(path);
   const DWORD length = GetPrivateProfileStringW(section, key, L"", buffer, kProfileValueCapacity, limitedPath.c_str());
   value.assign(buffer, length);
   return 0;

@@ -13,6 +13,10 @@ namespace vorma {
 
 inline constexpr size_t kProfileValueCapacity = 256;  // at most 255 characters are read
 
+// The path as the profile reads use it: cut to 255 characters like the buffers the profile
+// functions were always called with.
+std::wstring LimitedProfilePath(const std::wstring& path);
+
 // Reads with an empty default into `value` (at most 255 characters); an empty result means the key
 // is missing or empty. Always returns 0.
 int ReadProfileString(const std::wstring& path, const wchar_t* section, const wchar_t* key, std::wstring& value);

@@ -69,6 +69,25 @@ TEST_F(FormRenderingTest, ControlsAreDrawnInDeclarationOrderAndHiddenOnesNot) {
   EXPECT_EQ(kRed, PixelAt(changed, 120, 32, 32));
 }
 
+TEST_F(FormRenderingTest, ChangesWhileHiddenArePaintedWhenTheWindowShows) {
+  Shape& shape = form.AddShape(SolidShape(L"Moved", 0, 0, 10, 10, RGB(255, 0, 0)));
+  ASSERT_TRUE(form.Create());
+  shape.SetBounds(50, 40, 20, 20);
+  RECT pending{};
+  EXPECT_FALSE(GetUpdateRect(form.Hwnd(), &pending, FALSE)) << "a hidden window collects nothing to paint";
+
+  form.Show();
+  ASSERT_TRUE(GetUpdateRect(form.Hwnd(), &pending, FALSE)) << "showing it asks for all of it";
+  const RECT client{0, 0, 120, 90};
+  EXPECT_TRUE(EqualRect(&pending, &client));
+  EXPECT_TRUE(PumpUntil(application, [&] { return !GetUpdateRect(form.Hwnd(), nullptr, FALSE); }));
+
+  shape.SetBounds(0, 0, 10, 10);
+  ASSERT_TRUE(GetUpdateRect(form.Hwnd(), &pending, FALSE)) << "a shown window repaints what changed";
+  const RECT oldAndNewPlace{0, 0, 70, 60};
+  EXPECT_TRUE(EqualRect(&pending, &oldAndNewPlace));
+}
+
 TEST_F(FormRenderingTest, ImageStretchesOrIsCutAtItsBounds) {
   const std::wstring picture = folder.WriteBytes(L"red.bmp", SolidBmp(4, 4, 255, 0, 0));
   Image& stretched = AddPicture(0, 0, 40, 40, picture, false, true);

@@ -183,6 +183,8 @@ TEST_F(MainWindowInputTest, MicLabelClickShowsTheMicPage) {
   // Without an active device the click would warn and stay on page 1.
   ClickPageLabel(L"LabelPageMic", L"PageMicUpImage", 3);
   EXPECT_TRUE(ForeignWindows(L"#32770").empty());
+  // The shipped content is whole: the tray icons load and every picture shown so far decoded.
+  EXPECT_EQ(panel_->CountContaining(L"FAIL!"), 0u);
 }
 
 TEST_F(MainWindowInputTest, EqualiserSliderDragWritesTheBandRegisters) {

@@ -92,7 +92,7 @@ void PanelFolder::AddSdk(const char* sdkHostPath) const {
 
 void PanelFolder::AddProductContent(const char* productHostPath) const {
   const std::wstring product = HostPathToWindows(productHostPath);
-  for (const wchar_t* file : {L"AudioConfig.cfg", L"DefaultProfile.ini", L"bee.wav"})
+  for (const wchar_t* file : {L"AudioConfig.cfg", L"DefaultProfile.ini", L"bee.wav", L"Vorma.ico", L"Uninstall.ico"})
     CopyOrThrow(product + L"\\" + file, folder_.File(file));
   for (const wchar_t* sub : {L"Skins", L"Languages"}) CopyFolder(product + L"\\" + sub, folder_.File(sub));
 }

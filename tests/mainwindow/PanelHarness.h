@@ -32,7 +32,8 @@ class PanelFolder {
 public:
   explicit PanelFolder(const char* panelExeHostPath);
   void AddSdk(const char* sdkHostPath) const;
-  // Copies AudioConfig.cfg, DefaultProfile.ini, bee.wav, Skins and Languages from the product folder.
+  // Copies AudioConfig.cfg, DefaultProfile.ini, bee.wav, the two icons, Skins and Languages from the
+  // product folder.
   void AddProductContent(const char* productHostPath) const;
   void WriteBytes(std::wstring_view name, std::string_view bytes) const { folder_.WriteBytes(name, bytes); }
   std::wstring Exe() const { return folder_.File(L"Vormapanel.exe"); }

@@ -1,7 +1,7 @@
 #include "panel/shell/language/LanguageSetting.h"
 
 #include "foundation/DebugOutput.h"
-#include "foundation/ProfileStrings.h"
+#include "foundation/ProfileFile.h"
 #include "foundation/ValueItems.h"
 
 #include <optional>
@@ -15,16 +15,17 @@ constexpr std::int32_t kOldLayoutLeftOffset = 196;
 constexpr std::int32_t kOldLayoutTopOffset = 52;
 constexpr size_t kUsedItems = 10;
 
-// Reads one key; a conversion error is kept in `error` and ends the reading.
+// Reads one key; a conversion error is kept in `error` and ends the reading. The file is read
+// once: a language's hundred profile reads would each open it again.
 class LanguageFileReader {
 public:
-  explicit LanguageFileReader(std::wstring path) : path_(std::move(path)) {}
+  explicit LanguageFileReader(const std::wstring& path) : file_(path) {}
 
   std::wstring Read(std::wstring_view section, std::wstring_view key) {
     section_ = section;
     key_ = key;
     std::wstring value;
-    ReadProfileString(path_, section_.c_str(), key_.c_str(), value);
+    file_.Read(section_.c_str(), key_.c_str(), value);
     return value;
   }
 
@@ -43,7 +44,7 @@ public:
   const LanguageLoadResult& Result() const { return result_; }
 
 private:
-  std::wstring path_;
+  ProfileFile file_;
   std::wstring section_;
   std::wstring key_;
   LanguageLoadResult result_;

@@ -1,7 +1,7 @@
 #include "panel/shell/skin/SkinLoading.h"
 
 #include "foundation/DebugOutput.h"
-#include "foundation/ProfileStrings.h"
+#include "foundation/ProfileFile.h"
 #include "foundation/ValueItems.h"
 
 #include <optional>
@@ -15,13 +15,13 @@ constexpr wchar_t kSkinSettingFile[] = L"SkinSetting.ini";
 // Reads the layout keys in order, stopping at the first item that is no integer.
 class LayoutReader {
 public:
-  LayoutReader(const std::wstring& path, SkinLoadResult& result) : path_(path), result_(result) {}
+  LayoutReader(const ProfileFile& file, SkinLoadResult& result) : file_(file), result_(result) {}
 
   // The items of the key converted strictly; none when the value is empty or the load stopped.
   std::optional<std::vector<int>> Numbers(const wchar_t* section, const wchar_t* key) {
     if (!result_.ok) return std::nullopt;
     std::wstring value;
-    ReadProfileString(path_, section, key, value);
+    file_.Read(section, key, value);
     std::vector<int> numbers;
     for (const std::wstring& item : SplitValueItems(value)) {
       const std::optional<int> number = ParseStrictInteger(item);
@@ -42,7 +42,7 @@ public:
   bool Stopped() const { return !result_.ok; }
 
 private:
-  const std::wstring& path_;
+  const ProfileFile& file_;
   SkinLoadResult& result_;
 };
 
@@ -102,9 +102,9 @@ bool ReadColorShape(LayoutReader& reader, ColorShapeBounds& shape) {
   return true;
 }
 
-bool ReadLayout(const std::wstring& path, int oldVersion, SkinLayout& layout, const SkinLoadHooks& hooks,
+bool ReadLayout(const ProfileFile& file, int oldVersion, SkinLayout& layout, const SkinLoadHooks& hooks,
                 SkinLoadResult& result) {
-  LayoutReader reader(path, result);
+  LayoutReader reader(file, result);
   if (!ReadSlider(reader, L"EQ", L"EQSlider", {200, 120}, oldVersion, layout.eqSlider)) return false;
   if (!ReadSlider(reader, L"Mic", L"MicSlider", {208, 120}, oldVersion, layout.micSlider)) return false;
   if (!ReadSingle(reader, L"Mic", L"MicProgressLength", 203, layout.micProgressLength)) return false;
@@ -163,16 +163,17 @@ SkinLoadResult LoadSkinSetting(SkinSetting& setting, const std::wstring& skinDir
                                const SkinLoadHooks& hooks) {
   DebugTraceEntry(L"TAudioMainForm::LoadSkinSetting");
   setting.ClearRecords();
-  const std::wstring path = skinDir + kSkinSettingFile;
+  // Read once: a few hundred profile reads of the file would each open it again.
+  const ProfileFile file(skinDir + kSkinSettingFile);
   const auto keys = PictureKeys();
   const auto records = setting.Records();
   for (size_t i = 0; i < keys.size(); ++i) {
     std::wstring value;
-    ReadProfileString(path, std::wstring(keys[i].section).c_str(), std::wstring(keys[i].key).c_str(), value);
+    file.Read(std::wstring(keys[i].section).c_str(), std::wstring(keys[i].key).c_str(), value);
     records[i] = ParseImageAtt(value, keys[i], oldVersion);
   }
   SkinLoadResult result;
-  ReadLayout(path, oldVersion, setting.layout, hooks, result);
+  ReadLayout(file, oldVersion, setting.layout, hooks, result);
   return result;
 }
 
