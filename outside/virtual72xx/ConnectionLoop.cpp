@@ -100,7 +100,7 @@ std::string ConnectionLoop::OpenChannel() {
 
 bool ConnectionLoop::AnswerChannelRequest() {
   ChannelHeader& header = channel_->Header();
-  header.takenNumber = header.requestNumber;
+  header.takenNumber = header.requestNumber.load();
   const std::string request(channel_->Message(), std::min<size_t>(header.length, kChannelCapacity));
   const std::string reply = service_.Handle(request);
   if (reply.size() <= kChannelCapacity) {

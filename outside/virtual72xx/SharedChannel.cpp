@@ -1,5 +1,7 @@
 #include "outside/virtual72xx/SharedChannel.h"
 
+#include <new>
+
 namespace vorma::virtual72xx {
 
 namespace {
@@ -19,6 +21,7 @@ std::unique_ptr<SharedChannel> SharedChannel::Create(const std::wstring& name, u
   }
   if (channel->mapping_) channel->view_.reset(MapViewOfFile(channel->mapping_.get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
   if (channel->view_) {
+    new (channel->view_.get()) ChannelHeader;
     channel->requestEvent_.reset(CreateEventW(nullptr, FALSE, FALSE, Part(name, L"request").c_str()));
     channel->replyEvent_.reset(CreateEventW(nullptr, FALSE, FALSE, Part(name, L"reply").c_str()));
   }

@@ -12,6 +12,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -20,15 +21,17 @@ namespace vorma::virtual72xx {
 
 inline constexpr char kChannelRequestVerb[] = "pipe.channel";
 
-// The head of the shared block; the message follows it. The events order every access: the client
-// writes before signalling the request event, the server before signalling the reply event.
+// The head of the shared block; the message follows it. The events order the message: the client
+// writes it before signalling the request event, the server before signalling the reply event.
+// `closed` is read by the client while the server may write it, so every field is atomic.
 struct ChannelHeader {
-  std::uint32_t requestNumber;  // counted up by the client for every request it signals
-  std::uint32_t takenNumber;    // the request number the server last took up
-  std::uint32_t length;         // of the message in the block
-  std::uint32_t replyOnPipe;    // 1: the reply did not fit and comes over the pipe
-  std::uint32_t closed;         // 1: the server ended the channel and serves no more requests
+  std::atomic<std::uint32_t> requestNumber{0};  // counted up by the client for every request it signals
+  std::atomic<std::uint32_t> takenNumber{0};    // the request number the server last took up
+  std::atomic<std::uint32_t> length{0};         // of the message in the block
+  std::atomic<std::uint32_t> replyOnPipe{0};    // 1: the reply did not fit and comes over the pipe
+  std::atomic<std::uint32_t> closed{0};         // 1: the server ended the channel and serves no more requests
 };
+static_assert(std::atomic<std::uint32_t>::is_always_lock_free, "the header is shared between processes");
 
 inline constexpr size_t kChannelBlockSize = 64 * 1024;
 inline constexpr size_t kChannelCapacity = kChannelBlockSize - sizeof(ChannelHeader);
