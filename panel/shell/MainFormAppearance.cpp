@@ -83,21 +83,8 @@ void MainFormAppearance::LoadLanguage(const std::wstring& language) {
 void MainFormAppearance::ApplyLanguageToControls() {
   TAudioMainForm& w = window_;
   LanguageViewState view;
-  view.currentPage = w.m_nCurrentPage;
+  static_cast<WindowButtonStates&>(view) = CurrentButtonStates();
   view.deviceActive = w.DeviceActive();
-  view.eqPreset = w.EqPresetState();
-  view.effect = w.m_nEffect;
-  view.eqEnable = w.EqEnableState();
-  view.threeDEnable = w.ThreeDEnableState();
-  view.fbm = w.FbmState();
-  view.micBoost = w.m_nMicBoost;
-  view.micMute = w.m_nMicMute;
-  view.micMonitor = w.m_nMicMonitor;
-  view.virtualEnable = w.Virtual7ch1State();
-  view.clockwise = w.CwState();
-  view.counterclockwise = w.CcwState();
-  view.enlarge = w.EnlargeState();
-  view.narrow = w.NarrowState();
   shell::ApplyLanguageToControls(w, w.popupMenu_, state_->language, view, FontScale());
 }
 
@@ -112,27 +99,34 @@ void MainFormAppearance::LoadSkin(const std::wstring& skin) {
   }
 }
 
+WindowButtonStates MainFormAppearance::CurrentButtonStates() const {
+  TAudioMainForm& w = window_;
+  WindowButtonStates states;
+  states.eqEnable = w.EqEnableState();
+  states.threeDEnable = w.ThreeDEnableState();
+  states.fbm = w.FbmState();
+  states.micBoost = w.m_nMicBoost;
+  states.micMute = w.m_nMicMute;
+  states.micMonitor = w.m_nMicMonitor;
+  states.virtualEnable = w.Virtual7ch1State();
+  states.clockwise = w.CwState();
+  states.counterclockwise = w.CcwState();
+  states.enlarge = w.EnlargeState();
+  states.narrow = w.NarrowState();
+  states.eqPreset = w.EqPresetState();
+  states.effect = w.m_nEffect;
+  states.currentPage = w.m_nCurrentPage;
+  return states;
+}
+
 // The window state that decides which record each skinned image shows.
 SkinApplyState MainFormAppearance::CurrentSkinState() const {
   TAudioMainForm& w = window_;
   SkinApplyState apply;
-  apply.eqEnable = w.EqEnableState();
-  apply.d3Enable = w.ThreeDEnableState();
-  apply.fbm = w.FbmState();
-  apply.micBoost = w.m_nMicBoost;
-  apply.micMute = w.m_nMicMute;
-  apply.micMonitor = w.m_nMicMonitor;
-  apply.virtualEnable = w.Virtual7ch1State();
-  apply.clockwise = w.CwState();
-  apply.counterclockwise = w.CcwState();
-  apply.enlarge = w.EnlargeState();
-  apply.narrow = w.NarrowState();
+  static_cast<WindowButtonStates&>(apply) = CurrentButtonStates();
   apply.ledIndicator = w.m_nLEDIndicator;
-  apply.eqPreset = w.EqPresetState();
-  apply.effect = w.m_nEffect;
   apply.alphaMode = w.AlphaModeState();
   apply.betaMode = w.BetaModeState();
-  apply.currentPage = w.m_nCurrentPage;
   apply.regionCut = w.config_.regionCut;
   return apply;
 }

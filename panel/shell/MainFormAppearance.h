@@ -5,6 +5,7 @@
 #include "panel/device/DeviceActivationHost.h"
 #include "forms/PopupMenu.h"
 #include "panel/shell/MainWindowControls.h"
+#include "panel/shell/WindowButtonStates.h"
 
 #include <memory>
 #include <optional>
@@ -68,6 +69,7 @@ private:
   void LanguageMenuClick(forms::MenuItem& item);
   void WriteUserChoice();
   double FontScale() const;
+  WindowButtonStates CurrentButtonStates() const;
   SkinApplyState CurrentSkinState() const;
 
   TAudioMainForm& window_;

@@ -4,28 +4,15 @@
 
 #include "forms/Form.h"
 #include "forms/PopupMenu.h"
+#include "panel/shell/WindowButtonStates.h"
 #include "panel/shell/language/LanguageSetting.h"
 
 namespace vorma::shell {
 
 // The window state that decides which labels are drawn in their down colours and what the
 // level labels show. Feature states are 0/1 as the window keeps them.
-struct LanguageViewState {
-  int currentPage = 1;
+struct LanguageViewState : WindowButtonStates {
   bool deviceActive = false;
-  int eqPreset = 1;  // 1..4
-  int effect = 0;    // 1..5
-  int eqEnable = 0;
-  int threeDEnable = 0;
-  int fbm = 0;
-  int micBoost = 0;
-  int micMute = 0;
-  int micMonitor = 0;
-  int virtualEnable = 0;
-  int clockwise = 0;
-  int counterclockwise = 0;
-  int enlarge = 0;
-  int narrow = 0;
   int micLevel = 0;
   int encoderLevel = 0;
 };

@@ -21,8 +21,8 @@ struct TwoStateImage {
 
 constexpr std::array kTwoStateImages{
     TwoStateImage{L"EQEQENImage", &SkinApplyState::eqEnable, L"EQEQENImageUp", L"EQEQENImageDown"},
-    TwoStateImage{L"EQ3DENImage", &SkinApplyState::d3Enable, L"EQ3DENImageUp", L"EQ3DENImageDown"},
-    TwoStateImage{L"D33DENImage", &SkinApplyState::d3Enable, L"D33DENImageUp", L"D33DENImageDown"},
+    TwoStateImage{L"EQ3DENImage", &SkinApplyState::threeDEnable, L"EQ3DENImageUp", L"EQ3DENImageDown"},
+    TwoStateImage{L"D33DENImage", &SkinApplyState::threeDEnable, L"D33DENImageUp", L"D33DENImageDown"},
     TwoStateImage{L"D3FBMImage", &SkinApplyState::fbm, L"D3FBMImageUp", L"D3FBMImageDown"},
     TwoStateImage{L"MicBoostImage", &SkinApplyState::micBoost, L"MicBoostImageUp", L"MicBoostImageDown"},
     TwoStateImage{L"MicMuteImage", &SkinApplyState::micMute, L"MicMuteImageUp", L"MicMuteImageDown"},

@@ -3,6 +3,7 @@
 
 #include "forms/Form.h"
 #include "forms/Image.h"
+#include "panel/shell/WindowButtonStates.h"
 #include "panel/shell/skin/SkinFolder.h"
 #include "panel/shell/skin/SkinSetting.h"
 
@@ -13,26 +14,11 @@
 namespace vorma::shell {
 
 // The window state that decides which record a control shows.
-struct SkinApplyState {
-  // The two-state buttons (0 up, 1 down).
-  int eqEnable = 0;
-  int d3Enable = 0;  // 3D enable: EQ3DENImage and D33DENImage
-  int fbm = 0;
-  int micBoost = 0;
-  int micMute = 0;
-  int micMonitor = 0;
-  int virtualEnable = 0;
-  int clockwise = 0;
-  int counterclockwise = 0;
-  int enlarge = 0;
-  int narrow = 0;
-  int ledIndicator = 1;
-  int eqPreset = 1;    // m_nEQPreset, 1..4
-  int effect = 0;      // m_nEffect, 0 none, 1..5
-  int alphaMode = -1;  // 3D alpha mode
-  int betaMode = -1;   // 3D beta mode
-  int currentPage = 1;  // m_nCurrentPage
-  int regionCut = 0;    // [Skin] RegionCut of the program's AudioConfig.cfg
+struct SkinApplyState : WindowButtonStates {
+  int ledIndicator = 1;  // the LED button, a two-state button too
+  int alphaMode = -1;    // 3D alpha mode
+  int betaMode = -1;     // 3D beta mode
+  int regionCut = 0;     // [Skin] RegionCut of the program's AudioConfig.cfg
   // The LED page's own skin application; runs right after the LED page button took its record.
   std::function<void()> applyLedPageSkin;
 };

@@ -18,7 +18,7 @@ TEST_F(SkinWindowTest, EveryImageTakesTheRecordTheWindowStateChooses) {
   ASSERT_TRUE(LoadSkinSetting(setting_, skin_.dir, 0).ok);
   SkinApplyState state;
   state.eqEnable = 1;
-  state.d3Enable = 1;
+  state.threeDEnable = 1;
   state.ledIndicator = 0;
   state.eqPreset = 2;
   state.effect = 3;
