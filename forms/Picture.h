@@ -34,7 +34,6 @@ public:
   Picture(const Picture&) = delete;
   Picture& operator=(const Picture&) = delete;
 
-  const std::wstring& Path() const { return path_; }
   int Width() const { return size_.width; }
   int Height() const { return size_.height; }
   bool Decoded() const { return bitmap_ != nullptr; }

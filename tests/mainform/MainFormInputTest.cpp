@@ -278,20 +278,12 @@ TEST_F(MainFormTest, ThreeDAndSurroundExcludeEachOther) {
   EXPECT_FALSE(Image(L"EQ3DENImage").Visible());
 }
 
-class NoDialogEvents final : public FormEventSource {
-public:
-  forms::MouseHandler MouseHandlerNamed(std::wstring_view) override { return {}; }
-  forms::NotifyHandler NotifyHandlerNamed(std::wstring_view) override { return {}; }
-  std::function<void(forms::Timer&)> TimerHandlerNamed(std::wstring_view) override { return {}; }
-  std::function<void(forms::MenuItem&)> MenuHandlerNamed(std::wstring_view) override { return {}; }
-};
-
 // The About button fills the dialog from the current language and skin, and only with a device.
 TEST_F(MainFormTest, AboutButtonShowsTheDialogInTheCurrentLanguage) {
   Plug("72xx", 0x7201);
   Start();
   forms::Form about(application_, FormArgsFor(AboutFormResource()));
-  NoDialogEvents events;
+  NoFormHandlers events;
   AddResourceToForm(AboutFormResource(), about, events);
   ASSERT_TRUE(about.Create(form_->Hwnd()));
   form_->SetAboutDialog(&about);
