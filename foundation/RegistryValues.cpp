@@ -47,8 +47,8 @@ int GetRegistryDword(const std::wstring& subKey, const std::wstring& valueName, 
   DWORD data = 0, type = 0, size = sizeof data;
   if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) !=
           ERROR_SUCCESS ||
-      size != sizeof data)
-    return kRegistryReadFailed;
+      type != REG_DWORD || size != sizeof data)
+    return kRegistryReadFailed;  // a value of another type is no DWORD, even when it has four bytes
   value = data;
   return kRegistryDone;
 }

@@ -8,7 +8,7 @@ namespace vorma {
 enum RegistryResult : int {
   kRegistryDone = 0,
   kRegistryKeyCreated = 1,  // GetRegistryDword: the key did not exist (it is left behind, empty)
-  kRegistryReadFailed = 2,  // GetRegistryDword: the value could not be read as a 4-byte DWORD
+  kRegistryReadFailed = 2,  // GetRegistryDword: the value is missing or not a 4-byte REG_DWORD
 };
 
 // Writes a REG_DWORD. Returns 0, or 1 when the key cannot be opened or the value not written.

@@ -44,6 +44,15 @@ TEST_F(RegistryValuesTest, DwordAndStringRoundTrip) {
   // A string is not a 4-byte value.
   EXPECT_EQ(SetRegistryString(kTestSubKey, L"Text", L"C:\\Program Files\\Vorma\\Vormapanel.exe -servicestart"), 0);
   EXPECT_EQ(GetRegistryDword(kTestSubKey, L"Text", value), kRegistryReadFailed);
+  // Four bytes of another type are no DWORD either: a one-letter string, four binary bytes.
+  EXPECT_EQ(SetRegistryString(kTestSubKey, L"Short", L"x"), 0);
+  EXPECT_EQ(GetRegistryDword(kTestSubKey, L"Short", value), kRegistryReadFailed);
+  const DWORD four = 7;
+  ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Vorma Test Registry Values", L"Binary", REG_BINARY, &four,
+                            sizeof four),
+            ERROR_SUCCESS);
+  EXPECT_EQ(GetRegistryDword(kTestSubKey, L"Binary", value), kRegistryReadFailed);
+  EXPECT_EQ(value, 15u);
   wchar_t text[128] = {};
   DWORD size = sizeof text;
   ASSERT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Vorma Test Registry Values", L"Text", RRF_RT_REG_SZ, nullptr,
