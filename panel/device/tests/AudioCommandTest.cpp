@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace vorma {
 namespace {
 
@@ -31,6 +33,35 @@ TEST_F(AudioCommandTest, SetOnOffSendsAZeroedBlockWithCommandAndValue) {
     EXPECT_EQ(TakeJournal(), std::vector<std::string>{c.journal});
     EXPECT_EQ(State(c.stateKey), c.state);
   }
+}
+
+TEST_F(AudioCommandTest, SetCommandPutsThePayloadAtOffset2) {
+  const BYTE payload[10] = {1, 0, 0, 0, 0xF6, 0xFF, 0, 0, 0, 0};  // voice on, offset -10
+  EXPECT_EQ(KVX_AudioSetCommand(7, 2, payload), 0);
+  EXPECT_EQ(TakeJournal(), std::vector<std::string>{"sdk DLLQZ_AudioCommand 07 02 01 00 00 00 234 -> 0"});
+  EXPECT_EQ(State("voice.parameters"), "01 00 00 00 f6 ff 00 00 00 00");
+  EXPECT_EQ(State("voice.offset"), "-10");
+}
+
+TEST_F(AudioCommandTest, GetAllFillsBothReplyPartsAndLeavesThemOnFailure) {
+  ASSERT_EQ(KVX_AudioSetOnOff(4, 0, 1), 0);
+  std::array<BYTE, 8> state;
+  std::array<BYTE, 16> parameters;
+  state.fill(0xbd);
+  parameters.fill(0xbd);
+  EXPECT_EQ(KVX_AudioGetAll(4, 8, state, parameters), 0);
+  EXPECT_EQ(state, (std::array<BYTE, 8>{1, 0, 0, 0, 1, 0, 0, 0}));
+  EXPECT_EQ(parameters, (std::array<BYTE, 16>{1, 0, 0, 0, 0x80, 0x3e, 0, 0, 20, 0, 0, 0, 3, 0, 0, 0}));
+
+  ASSERT_EQ(client.InjectFault(device, "DLLQZ_AudioCommand", 1), virtual72xx::kOk);
+  state.fill(0xbd);
+  EXPECT_NE(KVX_AudioGetAll(4, 8, state, parameters), 0);
+  EXPECT_EQ(state[0], 0xbd);
+  // Parts beyond the block are refused before anything is sent.
+  TakeJournal();
+  std::array<BYTE, 140> tooLong{};
+  EXPECT_EQ(KVX_AudioGetAll(4, 8, tooLong, parameters), 1);
+  EXPECT_EQ(TakeJournal(), std::vector<std::string>{});
 }
 
 TEST_F(AudioCommandTest, FailureOfTheDeviceIsReturned) {
