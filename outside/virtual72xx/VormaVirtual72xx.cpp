@@ -52,7 +52,7 @@ constexpr char kUsage[] =
     "  mic N SIGNAL                set the microphone signal amplitude (0-127)\n"
     "  eeprom N OFFSET HEX         overwrite EEPROM bytes (OFFSET 0-511: 0x50 then 0x51), e.g.\n"
     "                              'eeprom 1 0x8e 13' selects bank 3\n"
-    "  dump N [KEY]                the device's state as 'key value' lines, or one value\n"
+    "  dump N [KEY]                the device's state as 'key value' lines, one value, or a group (enc)\n"
     "  journal N [--clear]         the device's journal (N = 0: the bus journal)\n"
     "  stop                        end the server\n"
     "\n"
@@ -193,14 +193,21 @@ int List(Virtual72xxClient& client) {
 int Dump(Virtual72xxClient& client, DeviceNumber device, const std::vector<std::string>& p) {
   std::vector<StateEntry> state;
   if (unsigned long error = client.DumpState(device, state); error != kOk) return Failed(error, "dump");
-  for (const StateEntry& entry : state) {
-    if (p.size() == 3 && entry.key == p[2]) {
-      Print(entry.value + "\n");
-      return kExitOk;
+  if (p.size() == 3)
+    for (const StateEntry& entry : state)
+      if (entry.key == p[2]) {
+        Print(entry.value + "\n");
+        return kExitOk;
+      }
+  // Without a key everything; a key that is a group ("enc", "voice") gives that group's pairs.
+  const std::string group = p.size() == 3 ? p[2] + "." : "";
+  bool printed = false;
+  for (const StateEntry& entry : state)
+    if (entry.key.starts_with(group)) {
+      Print(entry.key + " " + entry.value + "\n");
+      printed = true;
     }
-    if (p.size() == 2) Print(entry.key + " " + entry.value + "\n");
-  }
-  if (p.size() == 3) {
+  if (p.size() == 3 && !printed) {
     Error("no key " + p[2]);
     return kExitRefused;
   }

@@ -206,6 +206,9 @@ TEST_F(PipeAndToolTest, ToolDrivesTheBusFromAnotherProcess) {
 
   ToolRun dump = RunTool(L"dump 1 pid");
   EXPECT_EQ(dump.output, "7203\r\n");
+  // A group name gives that group's pairs (what the panel sent to ENC and the voice effect).
+  EXPECT_EQ(RunTool(L"dump 1 voice").output, "voice.enable 0\r\nvoice.parameters 00 00 00 00 00 00 00 00 00 00\r\nvoice.offset 0\r\n");
+  EXPECT_EQ(RunTool(L"dump 1 nothing").exitCode, 3u);
   ToolRun list = RunTool(L"list");
   EXPECT_EQ(list.output, "1 72xx 1E4B 7203 USB\\VID_1E4B&PID_7203&REV_0100&MI_00\r\n");
   ToolRun journal = RunTool(L"journal 1 --clear");
