@@ -49,11 +49,6 @@ int StrictInteger(std::wstring_view text) {
   throw ConversionError(NotAnIntegerMessage(text));
 }
 
-int GpioFunctionNumber(std::wstring_view text) {
-  if (text.empty() || text[0] != L'F') return -1;
-  return LenientInteger(text.substr(1));
-}
-
 MainFormSettings ReadMainFormSettings(const std::wstring& path) {
   MainFormSettings settings;
   settings.regionCut = ReadStrict(path, L"Skin", L"RegionCut");

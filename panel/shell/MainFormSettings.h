@@ -5,6 +5,7 @@
 // not a number stops the start-up with a conversion error.
 
 #include "foundation/ValueItems.h"
+#include "panel/buttons/GpioConfiguration.h"
 
 #include <array>
 #include <optional>
@@ -14,7 +15,8 @@
 
 namespace vorma::shell {
 
-inline constexpr int kGpioCount = 10;
+using buttons::GpioConfiguration;
+using buttons::kGpioCount;
 
 // The framework's conversion error; its text is what the user sees in the error box.
 class ConversionError : public std::runtime_error {
@@ -30,18 +32,6 @@ private:
 // The framework's strict integer, throwing ConversionError "'<text>' is not a valid integer value".
 int StrictInteger(std::wstring_view text);
 
-struct GpioConfiguration {
-  int mode = 0;  // m_nGPIOMode: 0 button mode, 1 switch mode
-  std::array<int, kGpioCount> enable{};     // m_nGPIOEnable
-  std::array<int, kGpioCount> direction{};  // [GPIO] DIRECTION, kept as read
-  std::array<int, kGpioCount> active{};     // m_nGPIOActive
-  std::array<int, kGpioCount> function{};   // m_nGPIOFunction, -1 for no function
-  int buttonMode = 0;                       // m_nGPIOButtonMode
-  int dipSwMode = 0;                        // m_nGPIODipSwMode
-
-  bool SwitchMode() const { return mode == 1; }
-};
-
 struct MainFormSettings {
   int regionCut = 0;         // [Skin] RegionCut
   int oldVersion = 0;        // m_nOldVersion
@@ -55,8 +45,7 @@ struct MainFormSettings {
   GpioConfiguration gpio;
 };
 
-// "F7" -> 7; anything not starting with "F" (or empty) -> -1.
-int GpioFunctionNumber(std::wstring_view text);
+using buttons::GpioFunctionNumber;
 
 // Reads every value from `configPath`. Throws ConversionError for a strictly read value that is
 // empty or not a number.
