@@ -38,7 +38,7 @@ TEST_F(AudioCommandTest, SetOnOffSendsAZeroedBlockWithCommandAndValue) {
 TEST_F(AudioCommandTest, SetCommandPutsThePayloadAtOffset2) {
   const BYTE payload[10] = {1, 0, 0, 0, 0xF6, 0xFF, 0, 0, 0, 0};  // voice on, offset -10
   EXPECT_EQ(KVX_AudioSetCommand(7, 2, payload), 0);
-  EXPECT_EQ(TakeJournal(), std::vector<std::string>{"sdk DLLQZ_AudioCommand 07 02 01 00 00 00 234 -> 0"});
+  EXPECT_EQ(TakeJournal(), std::vector<std::string>{"sdk DLLQZ_AudioCommand 07 02 01 00 00 00 f6 ff 234 -> 0"});
   EXPECT_EQ(State("voice.parameters"), "01 00 00 00 f6 ff 00 00 00 00");
   EXPECT_EQ(State("voice.offset"), "-10");
 }
