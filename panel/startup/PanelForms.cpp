@@ -39,6 +39,12 @@ void RunPanelForms(const std::wstring& programFullPath) {
     // A configuration value the panel cannot read as a number: the panel does not guess, it says
     // which value is wrong and ends.
     DebugPrint(L"TAudioMainForm: %ls\n", error.Text().c_str());
+    // The half-built main window is gone and, being the main form, asked the loop to end. The
+    // error box runs a loop of its own that would take that request and close before anyone read
+    // it; the panel ends anyway once the box is closed.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
     application.ShowError(error.Text());
     return;
   }

@@ -1,6 +1,6 @@
 // The real Vormapanel.exe started as the service starts it: its main window comes up and ends when
-// closed, a missing SDK library ends it after its message box, and a second start only raises the
-// first panel.
+// closed, a missing SDK library or a value that is not a number ends it after its message box, and a
+// second start only raises the first panel.
 
 #include "outside/virtual72xx/VirtualHost.h"
 #include "tests/mainwindow/PanelHarness.h"
@@ -92,6 +92,54 @@ TEST(MainWindowStart, MissingSdkLibraryShowsItsResultAndEnds) {
   EXPECT_TRUE(panel.Wrote(std::wstring(kSdkFailure) + L"\n"));
   EXPECT_FALSE(panel.Wrote(kStartedLine));
   EXPECT_TRUE(MainWindows().empty());
+}
+
+// A value the panel must read as a number and cannot: the framework's error box names it and stays
+// until the user closes it; then the panel ends without a window.
+TEST(MainWindowStart, AValueThatIsNotANumberStaysInItsErrorBoxUntilClosed) {
+  struct Case {
+    const char* name;
+    const char* badMode;      // [GPIO] MODE of the program's configuration
+    const char* languageIni;  // the English Language.ini, or null for the shipped one
+  };
+  const Case cases[] = {{"GPIO MODE", "abc", nullptr}, {"GlobalFont ColorUp", "0", "[GlobalFont]\r\nColorUp=abc\r\n"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::PanelFolder folder(VORMA_PANEL_EXE);
+    folder.AddSdk(VORMA_SDK_DLL);
+    folder.AddProductContent(VORMA_PRODUCT_DIR);
+    folder.WriteBytes(L"AudioConfig.cfg",
+                      std::string("[Install]\r\nInstallAppTitle=Vorma Main Window Test\r\nInstallFolderName=Vorma\r\n"
+                                  "[Language]\r\nLanguageFolderName=Languages\r\nDefaultLanguage=English\r\n"
+                                  "[Skin]\r\nSkinFolderName=Skins\r\nDefaultSkin=Graphite\r\nRegionCut=0\r\n"
+                                  "[GPIO]\r\nMODE=") + c.badMode +
+                          "\r\nENABLE=0,0,0,0,0,0,0,0,0,0\r\n"
+                          "[GPIOActive]\r\n0=1\r\n1=1\r\n2=1\r\n3=1\r\n4=1\r\n5=1\r\n6=1\r\n7=1\r\n8=1\r\n9=1\r\n");
+    if (c.languageIni) folder.WriteBytes(L"Languages\\English\\Language.ini", c.languageIni);
+    test::UserAppData appData(L"Vorma", "English", "Graphite");
+    test::ScopedEnvironmentVariable appDataVariable(L"APPDATA", appData.Path());
+    virtual72xx::VirtualHost host;
+    ASSERT_EQ(host.Start(), 0u);
+
+    PanelProcess panel(folder.Exe());
+    HWND box = nullptr;
+    test::PumpMessagesUntil(
+        [&] {
+          for (HWND candidate : ForeignWindows(L"#32770"))
+            if (test::BoxText(candidate) == L"'abc' is not a valid integer value") box = candidate;
+          return box != nullptr || panel.Finished();
+        },
+        40000);
+    ASSERT_NE(box, nullptr) << "no error box";
+    // Nobody has answered: the panel waits, however long that takes.
+    EXPECT_FALSE(panel.WaitFinished(2000));
+    EXPECT_TRUE(IsWindow(box));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ClosePanel(panel, nullptr);
+    EXPECT_TRUE(panel.Wrote(L"TAudioMainForm: 'abc' is not a valid integer value\n"));
+    EXPECT_FALSE(panel.Wrote(kStartedLine));
+    EXPECT_TRUE(MainWindows().empty());
+  }
 }
 
 TEST(MainWindowStart, SecondStartRaisesTheFirstPanelAndEnds) {
