@@ -24,11 +24,11 @@ void TAudioMainForm::SetDeviceLabel(DeviceLabelKind kind) {
 }
 
 // An active device shows DeviceActiveUpImage and DeviceUnActiveUpImage, an inactive one the two
-// Down pictures: the states are set so that the toggle lands there.
+// Down pictures: each state starts where the toggle lands on that picture.
 void TAudioMainForm::SetDeviceIndicators(bool active) {
   int in = active ? 1 : 0;
   ToggleButtonState(54, in);
-  int out = active ? 0 : 1;
+  int out = in ? 0 : 1;
   ToggleButtonState(55, out);
   m_nDeviceIn = in;
   m_nDeviceOut = out;

@@ -4,6 +4,7 @@
 
 #include "foundation/DeviceIdManager.h"
 #include "foundation/ProfileStrings.h"
+#include "panel/features/virtual7ch1/SpeakerLayout.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -11,6 +12,7 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -221,6 +223,58 @@ TEST(ProductSkins, EveryPictureKeyNamesAPictureOfItsSize) {
       }
     }
     EXPECT_EQ(pictureKeys, 203u);
+  }
+}
+
+// The speakers as the 7.1 page measures them, by their icons' top-left corners: the skins' icon
+// places, the default profile's (what RESET restores) and the circle they are dragged in.
+TEST(ProductSkins, DefaultSpeakersLieInsideTheCircleAndGiveAnEvenArrangement) {
+  using namespace vorma::features;
+  const std::wstring root = ProgramFolder() + Read(Config(), L"Skin", L"SkinFolderName") + L"\\";
+  const std::wstring defaultSkin = Read(Config(), L"Skin", L"DefaultSkin");
+  const std::wstring profile = ProgramFolder() + L"DefaultProfile.ini";
+  for (const std::wstring& skin : SubFolders(root)) {
+    SCOPED_TRACE(skin);
+    const std::wstring setting = root + skin + L"\\SkinSetting.ini";
+    const std::vector<std::wstring> circle = Split(Read(setting, L"Virtual7ch1", L"VirtualCenter"));
+    ASSERT_EQ(circle.size(), 3u);
+    const PixelPoint centre{std::stoi(circle[0]), std::stoi(circle[1])};
+    const int radius = std::stoi(circle[2]);
+    const auto arrangement = DefaultSpeakerArrangement(centre, radius);
+
+    std::array<float, kSpeakerCount> level{}, angle{};
+    for (int i = 0; i < kSpeakerCount; ++i) {
+      const std::string name(kSpeakers[i].imageName, kSpeakers[i].imageName + wcslen(kSpeakers[i].imageName));
+      // The skin places each icon where RESET puts it without a default profile.
+      const std::vector<std::wstring> icon = Split(Read(setting, L"Virtual7ch1", kSpeakers[i].imageName));
+      ASSERT_GE(icon.size(), 3u) << name;
+      EXPECT_EQ((PixelPoint{std::stoi(icon[1]), std::stoi(icon[2])}), arrangement[i]) << name;
+
+      PixelPoint reset;
+      ASSERT_TRUE(ParseSpeakerPosition(Read(profile, L"Virtual7ch1", kSpeakers[i].profileKey), reset)) << name;
+      if (skin == defaultSkin) {
+        EXPECT_EQ(reset, arrangement[i]) << name;
+      }
+      const SpeakerPolar polar = PolarOfPosition(reset, centre);
+      // Inside the circle a drag may move it in, and far enough from both ends that Narrow and
+      // Enlarge each have room to run.
+      EXPECT_LE(polar.distance, radius) << name;
+      EXPECT_GE(polar.distance, 10.0) << name;
+      EXPECT_LT(polar.distance, 111.0) << name;
+      level[i] = SpeakerLevel(static_cast<float>(polar.distance), radius);
+      angle[i] = polar.angle;
+      EXPECT_LT(level[i], kMaxLevel) << name;  // no level at the clamp
+    }
+    // Left and right mirror each other about the line through the centre and the front, up to the
+    // pixel the arrangement truncates.
+    const std::pair<int, int> mirrored[] = {{kSpeakerL, kSpeakerR}, {kSpeakerLS, kSpeakerRS}, {kSpeakerLB, kSpeakerRB}};
+    for (const auto& [left, right] : mirrored) {
+      EXPECT_NEAR(level[left], level[right], 0.03) << left;
+      EXPECT_NEAR(angle[left] + angle[right], left == kSpeakerLB ? 3 * kPi : kPi, 0.03) << left;
+    }
+    EXPECT_NEAR(angle[kSpeakerC], kPi / 2, 1e-6);
+    EXPECT_NEAR(angle[kSpeakerSUB], kPi / 2, 1e-6);
+    EXPECT_NEAR(angle[kSpeakerL], 3 * kPi / 4, 0.03);
   }
 }
 

@@ -9,6 +9,7 @@
 #include "forms/CheckBox.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/TestWindows.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -114,6 +115,27 @@ TEST_F(MainFormTest, WithoutADeviceFeaturePressesWarnAndChangeNothing) {
   PressPageLabel(L"PageMicLabel");
   EXPECT_EQ(dialogs_.shown.size(), 2u);
   EXPECT_EQ(form_->CurrentPage(), 1);
+}
+
+// The device indicators as the shipped skin draws them: the plugged-in picture lit and the
+// unplugged one dim while a device is active, the other way round without one.
+TEST_F(MainFormTest, DeviceIndicatorsLightWhatIsTrueOfTheDevice) {
+  auto pictureOf = [this](std::wstring_view image) {
+    const std::wstring& path = Image(image).PicturePath();
+    return path.substr(path.find_last_of(L'\\') + 1);
+  };
+  Start();
+  ASSERT_FALSE(form_->DeviceActive());
+  EXPECT_EQ(pictureOf(L"DeviceInImage"), L"PluggedInOff.png");
+  EXPECT_EQ(pictureOf(L"DeviceOutImage"), L"UnpluggedOn.png");
+
+  // A device plugged in later is found by its arrival or the poll.
+  Plug("72xx", 0x7201);
+  ASSERT_TRUE(test::PumpMessagesUntil([&] { return form_->DeviceActive(); }, 10000));
+  EXPECT_EQ(pictureOf(L"DeviceInImage"), L"PluggedInOn.png");
+  EXPECT_EQ(pictureOf(L"DeviceOutImage"), L"UnpluggedOff.png");
+  EXPECT_TRUE(Image(L"DeviceInImage").Visible());
+  EXPECT_TRUE(Image(L"DeviceOutImage").Visible());
 }
 
 TEST_F(MainFormTest, PageSwitchShowsOnlyThatPage) {
@@ -244,14 +266,22 @@ TEST_F(MainFormTest, RotationNeedsSurroundOn) {
 
 TEST_F(MainFormTest, SwitchModeLocksTheSurroundEnableButton) {
   WriteProfileString(ConfigPath(), L"GPIO", L"MODE", L"1");
-  Plug("72xx", 0x7201);
+  // Without a device every press that gets past the lock warns, so the boxes show what the window
+  // itself lets through, whatever the page would do with the press.
   Start();
   ASSERT_TRUE(form_->Settings().gpio.SwitchMode());
-  PressPageLabel(L"PageVirtual7p1Label");
-  const int before = form_->FeatureState(47);
-  Press(L"VirtualEnableImage");
-  EXPECT_EQ(form_->FeatureState(47), before);
+  ASSERT_FALSE(form_->DeviceActive());
+  for (std::wstring_view locked : {L"VirtualEnableImage", L"VirtualLImage", L"VirtualRBImage"}) {
+    Press(locked);
+    EXPECT_TRUE(dialogs_.shown.empty()) << std::string(locked.begin(), locked.end());
+  }
+  // The label forwards to the same lock.
+  form_->OnLabelMouseDown(*form_->LabelNamed(L"VirtualENLabel"), forms::MouseEventArgs{});
   EXPECT_TRUE(dialogs_.shown.empty());
+  // RESET is locked only while the switch is off (it starts on); Narrow never is.
+  Press(L"VirtualResetImage");
+  Press(L"VirtualNarrowImage");
+  EXPECT_EQ(dialogs_.shown.size(), 2u);
 }
 
 // The shipped configuration makes 3D and virtual 7.1 exclude each other.

@@ -116,21 +116,46 @@ def virtual_button(name):
 
 
 VIRTUAL_LINES = [(226, 152, VIRTUAL_BUTTON_W, 2), (226, 238, VIRTUAL_BUTTON_W, 2), (226, 324, VIRTUAL_BUTTON_W, 2)]
-VIRTUAL_CENTER = (580, 256, 110)
+VIRTUAL_CENTER = (580, 256, 110)  # the middle of the speaker circle picture and the default radius
 VIRTUAL_PICTURE = (580 - 150, 256 - 150, 300, 300)
 SPEAKER = 32
-# Speaker angles (degrees, 0 straight ahead, clockwise) on the circle of the shipped layout.
-SPEAKER_ANGLES = {"C": 0, "R": 45, "RS": 90, "RB": 135, "SUB": 180, "LB": 225, "LS": 270, "L": 315}
+
+
+def speaker_centre(radius=None):
+    """The VirtualCenter the panel measures speakers from. It takes a speaker's place from its
+    icon's top-left corner, so the centre is the top-left of an icon that sits in the middle of
+    the circle picture; the icons then lie where their angles and levels say."""
+    cx, cy, default_radius = VIRTUAL_CENTER
+    return (cx - SPEAKER // 2, cy - SPEAKER // 2, radius or default_radius)
+
+
+def _truncate(value):
+    return int(value)  # toward zero, as the panel converts coordinates
+
+
+def default_speaker_position(name, radius=None):
+    """The top-left corner of a speaker in the panel's default arrangement (the one RESET
+    restores without a default profile): half the radius times 1.6 from the centre, at the
+    panel's own rounded angles; the subwoofer half the radius in front of the listener."""
+    import math
+    cx, cy, radius = speaker_centre(radius)
+    half = radius // 2
+    k = half * 1.6
+    angles = {"L": 2.3561944875000003, "R": 0.7853981624999999, "LB": 3.9269908125000006, "RB": 5.4977871375000005}
+    if name == "C":
+        return (cx, _truncate(cy - k))
+    if name == "SUB":
+        return (cx, cy - half)
+    if name == "LS":
+        return (_truncate(cx - k), cy)
+    if name == "RS":
+        return (_truncate(cx + k), cy)
+    return (_truncate(math.cos(angles[name]) * k + cx), _truncate(cy - math.sin(angles[name]) * k))
 
 
 def speaker_box(name, radius=None):
-    import math
-    cx, cy, default_radius = VIRTUAL_CENTER
-    radius = radius or default_radius
-    angle = math.radians(SPEAKER_ANGLES[name])
-    x = cx + radius * math.sin(angle)
-    y = cy - radius * math.cos(angle)
-    return (int(round(x - SPEAKER / 2)), int(round(y - SPEAKER / 2)), SPEAKER, SPEAKER)
+    x, y = default_speaker_position(name, radius)
+    return (x, y, SPEAKER, SPEAKER)
 
 
 # LED page.

@@ -46,11 +46,12 @@ def picture_keys(theme):
     add("Main", "LedImageDown", "LedSwitchOn.png", L.LED_SWITCH)
     for i, page in enumerate(["Equalizer", "Effects", "Microphone", "Surround"]):
         add("Main", "MainLeftImage%d" % (i + 1), "Left%s.png" % page, left)
-    # Two indicators: the first lights while a device is active, the second while none is.
+    # Two indicators: the first lights while a device is active, the second while none is. An
+    # active device shows both Up pictures, no device both Down pictures.
     add("Main", "DeviceActiveUpImage", "PluggedInOn.png", L.DEVICE_IN)
     add("Main", "DeviceActiveDownImage", "PluggedInOff.png", L.DEVICE_IN)
-    add("Main", "DeviceUnActiveUpImage", "UnpluggedOn.png", L.DEVICE_OUT)
-    add("Main", "DeviceUnActiveDownImage", "UnpluggedOff.png", L.DEVICE_OUT)
+    add("Main", "DeviceUnActiveUpImage", "UnpluggedOff.png", L.DEVICE_OUT)
+    add("Main", "DeviceUnActiveDownImage", "UnpluggedOn.png", L.DEVICE_OUT)
 
     add("EQ", "Back_EQImage", "BackEqualizer.png", L.PAGE_AREA)
     pair("EQ", "EQEQEN", "Toggle88", L.EQ_TOGGLES["EQEN"])
@@ -163,14 +164,13 @@ def picture_keys(theme):
 
 
 def layout_keys(theme):
-    cx, cy, _ = L.VIRTUAL_CENTER
     shape = lambda box, kind: ",".join(str(v) for v in box) + ",%d" % kind
     return {
         "Main": [("BevelLine", "0"), ("BevelLine2", "0"), ("BevelLine3", "0")],
         "EQ": [("EQSlider", "%d,%d" % (L.EQ_SLIDER_TOP, L.EQ_SLIDER_RANGE))],
         "Mic": [("MicSlider", "%d,%d" % (L.MIC_SLIDER_TOP, L.MIC_SLIDER_RANGE)),
                 ("MicProgressLength", str(L.MIC_PROGRESS_LENGTH))],
-        "Virtual7ch1": [("VirtualCenter", "%d,%d,%d" % (cx, cy, theme.speaker_radius))],
+        "Virtual7ch1": [("VirtualCenter", "%d,%d,%d" % L.speaker_centre(theme.speaker_radius))],
         "LED": [("LEDPageMode", "1"), ("LEDFastRightSide", "1")] +
                [("Color%02dShape" % i, shape(L.led_dot(i), 5)) for i in range(1, 8)] +
                [("ColorSingleShape", shape(L.LED_SINGLE_SHAPE, 3)), ("ColorBreatheShape", shape(L.LED_BREATHE_SHAPE, 3))],
