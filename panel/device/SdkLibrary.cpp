@@ -4,18 +4,19 @@
 #include "foundation/UniqueHandles.h"
 
 #include <string>
+#include <utility>
 
 namespace vorma {
 namespace {
 
 static_assert(kSdkFunctionNames.back() != nullptr, "SdkFunctionList.h must name exactly 249 functions");
 
-// The library and the table bound from it: one per process, held until the process ends.
-struct SdkBinding {
-  UniqueModule module;
-  SdkFunctionTable table;
-};
-SdkBinding g_sdk;
+// The library and the table bound from it: one per process, held until the process ends. Nothing
+// frees the library while the process exits: threads that call into it (the SDK's own scan thread,
+// our workers) may still run then, and the system ends them before it unloads the library. Only
+// an explicit reload, with nothing else calling, releases the library loaded before.
+HMODULE g_sdkModule = nullptr;
+SdkFunctionTable g_sdkTable;
 
 // The full path of this program's executable, or empty when it cannot be had.
 std::wstring ExecutablePath() {
@@ -73,23 +74,23 @@ int BindAll(HMODULE module, SdkFunctionTable& table) {
 }  // namespace
 
 int LoadSdkLibrary(std::wstring_view fileName, MessageBoxPort& messageBoxes) {
-  g_sdk.table = SdkFunctionTable{};
-  g_sdk.module.reset();
+  g_sdkTable = SdkFunctionTable{};
+  UniqueModule(std::exchange(g_sdkModule, nullptr)).reset();
 
   const std::wstring path = LibraryPathBesideProgram(fileName);
   // The altered search path lets the library's own dependencies be found beside it as well.
-  g_sdk.module.reset(LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
-  if (!g_sdk.module) {
+  g_sdkModule = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+  if (!g_sdkModule) {
     ShowLastErrorMessage(messageBoxes);
     return 1;
   }
   // Entries bound before a missing one stay filled, so the library stays loaded in that case too.
-  return BindAll(g_sdk.module.get(), g_sdk.table);
+  return BindAll(g_sdkModule, g_sdkTable);
 }
 
 int LoadSdkLibrary(std::wstring_view fileName) { return LoadSdkLibrary(fileName, Win32MessageBoxes()); }
 
-const SdkFunctionTable& Sdk() { return g_sdk.table; }
+const SdkFunctionTable& Sdk() { return g_sdkTable; }
 
 void ShowLastErrorMessage(MessageBoxPort& messageBoxes) {
   const DWORD error = GetLastError();

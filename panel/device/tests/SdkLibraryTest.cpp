@@ -60,6 +60,26 @@ TEST(LoadSdkLibraryTest, FullLibraryBindsEveryNameToItsOwnExport) {
   EXPECT_TRUE(lines.Lines().empty());
 }
 
+// The library is never released while the process ends: a thread still calling into it then keeps
+// running code that is there until the process is gone.
+TEST(LoadSdkLibraryTest, TheLibraryStaysWhileTheProcessEndsWithAThreadInIt) {
+  const std::wstring program = ProgramFolder() + L"SdkHeldAtExit.exe";
+  for (int run = 0; run < 3; ++run) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::wstring commandLine = L"\"" + program + L"\"";
+    ASSERT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process));
+    CloseHandle(process.hThread);
+    ASSERT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
+    DWORD exitCode = 0xdeadbeef;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(exitCode, 0u) << "run " << run;
+  }
+}
+
 TEST(LoadSdkLibraryTest, MissingLibraryShowsTheSystemErrorAndGivesOne) {
   ASSERT_EQ(LoadSdkLibrary(kSdkLibraryFileName), 0);
   RecordingMessageBoxes boxes;
