@@ -182,7 +182,7 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
     TagImage(L"PageENCImage", 227, 0, StripSlot(kSlotENC)).Hidden(),
     TagImage(L"PageVMEffectImage", 226, 0, StripSlot(kSlotVM)).Hidden(),
     Text(L"CompanyNameLabel", 0, {190, 22, 300, 16}, L"Vorma"),
-    Text(L"DeviceActiveLabel", 0, {16, 168, 168, 16}, L"Device"),
+    Text(L"DeviceActiveLabel", 0, {16, 168, 168, 16}, L"Device Unactive"),
     TagLabel(L"DeviceInLabel", 54, 0, {46, 196, 138, 16}, L"Device in"),
     TagLabel(L"DeviceOutLabel", 55, 0, {46, 226, 138, 16}, L"Device out"),
     Text(L"SettingLabel", 0, {16, 262, 168, 16}, L"Setting"),
@@ -436,7 +436,7 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
 });
 
 constexpr auto kTimers = std::to_array<TimerDescriptor>({
-    {L"Timer", 20, true, L"TimerTimer"},
+    {L"Timer", 20, false, L"TimerTimer"},  // runs only while the 7.1 speakers move
     {L"Timer1", 2000, false, L"Timer1Timer"},
     {L"BeeTimer", 10, false, L"BeeTimerTimer"},
     {L"BeePlayTimer", 100, false, L"BeePlayTimerTimer"},

@@ -1,5 +1,7 @@
 #include "panel/features/virtual7ch1/SpeakerLayout.h"
 
+#include "foundation/ValueItems.h"
+
 #include <bit>
 #include <cmath>
 #include <cwchar>
@@ -111,12 +113,7 @@ std::array<std::uint8_t, kVirtual7ch1BlockSize> BuildVirtual7ch1Block(int enable
 
 float Virtual7ch1ScalarFromConfig(std::wstring_view value) {
   if (value.empty()) return 2.0f;
-  int tenths = 0;
-  for (wchar_t c : value) {
-    if (c < L'0' || c > L'9') break;
-    if (tenths < 100000000) tenths = tenths * 10 + (c - L'0');
-  }
-  return static_cast<float>(tenths * 0.1);
+  return static_cast<float>(LenientInteger(value) * 0.1);
 }
 
 bool ParseSpeakerPosition(std::wstring_view text, PixelPoint& position) {

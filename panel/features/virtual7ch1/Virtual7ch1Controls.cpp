@@ -32,6 +32,11 @@ void CVirtual7ch1Page::SwitchResizeOff() {
   ToggleOff(kTagVirtualEnlarge, enlarge_);
 }
 
+bool CVirtual7ch1Page::MotionOn() const { return clockwise_ || counterclockwise_ || narrow_ || enlarge_; }
+
+// The 20 ms timer acts only while something moves; idle, it does not wake the panel at all.
+void CVirtual7ch1Page::FollowMotion() { host_.SetAnimationTimerEnabled(MotionOn()); }
+
 void CVirtual7ch1Page::EnableClick() {
   if (settings_.switchMode) {
     // The hardware switch owns 7.1 in switch mode; only its own presses reach the button.
@@ -55,6 +60,7 @@ void CVirtual7ch1Page::EnableClick() {
   if (enable_ == 0) {
     ToggleOff(kTagVirtualCounterclockwise, counterclockwise_);
     ToggleOff(kTagVirtualClockwise, clockwise_);
+    FollowMotion();
   }
 }
 
@@ -78,6 +84,7 @@ void CVirtual7ch1Page::ClockwiseClick() {
   controls_.ToggleButtonState(kTagVirtualClockwise, clockwise_);
   ToggleOff(kTagVirtualCounterclockwise, counterclockwise_);
   SwitchResizeOff();
+  FollowMotion();
 }
 
 void CVirtual7ch1Page::CounterclockwiseClick() {
@@ -85,6 +92,7 @@ void CVirtual7ch1Page::CounterclockwiseClick() {
   controls_.ToggleButtonState(kTagVirtualCounterclockwise, counterclockwise_);
   ToggleOff(kTagVirtualClockwise, clockwise_);
   SwitchResizeOff();
+  FollowMotion();
 }
 
 void CVirtual7ch1Page::NarrowClick() {
@@ -92,6 +100,7 @@ void CVirtual7ch1Page::NarrowClick() {
   controls_.ToggleButtonState(kTagVirtualNarrow, narrow_);
   ToggleOff(kTagVirtualEnlarge, enlarge_);
   SwitchRotationOff();
+  FollowMotion();
 }
 
 void CVirtual7ch1Page::EnlargeClick() {
@@ -99,6 +108,7 @@ void CVirtual7ch1Page::EnlargeClick() {
   controls_.ToggleButtonState(kTagVirtualEnlarge, enlarge_);
   ToggleOff(kTagVirtualNarrow, narrow_);
   SwitchRotationOff();
+  FollowMotion();
 }
 
 void CVirtual7ch1Page::DragSpeaker(forms::Image& speaker, int left, int top) {
@@ -127,7 +137,7 @@ void CVirtual7ch1Page::SpeakerDragged() {
   ApplyVirtual7ch1();
 }
 
-void CVirtual7ch1Page::SpeakerMouseUp() { host_.SetAnimationTimerEnabled(true); }
+void CVirtual7ch1Page::SpeakerMouseUp() { FollowMotion(); }
 
 void CVirtual7ch1Page::PlaceAllSpeakers(int step) {
   for (int i = 0; i < kSpeakerCount; ++i)

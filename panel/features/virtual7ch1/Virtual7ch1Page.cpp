@@ -35,7 +35,10 @@ void CVirtual7ch1Page::ComputeSpeakerPolar(SpeakerPolarRecord& target) {
   for (int i = 0; i < kSpeakerCount; ++i) {
     forms::Image* image = Speaker(i);
     if (!image) continue;
-    if (settings_.oldVersion != 0 && PixelPoint{image->Left(), image->Top()} == kOldLayoutNudgedPosition)
+    // A speaker on the centre is the listener's own spot and is never nudged, even where the old
+    // layout's centre falls on the nudged position.
+    const PixelPoint at{image->Left(), image->Top()};
+    if (at != centre && settings_.oldVersion != 0 && at == kOldLayoutNudgedPosition)
       image->SetBounds(image->Left() + 1, image->Top() + 1, image->Width(), image->Height());
     target[i] = PolarOfPosition({image->Left(), image->Top()}, centre);
     distance_[i] = static_cast<float>(target[i].distance);
@@ -131,6 +134,7 @@ void CVirtual7ch1Page::SwitchOffFor3D() {
     controls_.ToggleButtonState(kTagVirtualClockwise, clockwise_);
     if (forms::Image* button = controls_.ImageNamed(L"VirtualClockwiseImage")) button->SetVisible(false);
   }
+  FollowMotion();
 }
 
 void CVirtual7ch1Page::Shutdown() {

@@ -23,7 +23,7 @@ struct Virtual7ch1Settings {
   int oldVersion = 0;                // [Version] OldVersion: the old layout
   int defaultIni = 0;                // [Version] DefaultIni: RESET takes DefaultProfile.ini
   std::wstring defaultProfilePath;   // %APPDATA%\<InstallFolderName>\DefaultProfile.ini
-  float scalar = 2.0f;               // Virtual7ch1ScalarFromConfig ([DefaultSet] V7ch1Scalar)
+  float scalar = 2.0f;               // [DefaultSet] V7ch1Scalar, Virtual7ch1ScalarFromConfig
   int exclusive3DV7ch1 = 0;          // [DefaultSet] 3DV7ch1MutuallyExclusive
   bool switchMode = false;           // [GPIO] MODE = 1
 };
@@ -72,7 +72,9 @@ public:
   void EnlargeClick();               // Tag 53 mouse-down
   // Drag mode 3: the speaker's proposed top-left (position at the press plus the cursor's move).
   void DragSpeaker(forms::Image& speaker, int left, int top);
-  void SpeakerMouseUp();             // Tags 39-46 mouse-up: the timer runs again
+  void SpeakerMouseUp();             // Tags 39-46 mouse-up: the timer runs again if anything moves
+  // Rotation, narrowing or enlarging is on: the animation timer runs exactly then.
+  bool MotionOn() const;
   // A speaker icon was moved by the drag: recompute the window's polar records and apply.
   void SpeakerDragged();
   void TimerTimer();                 // one 20 ms animation step: one of the four below, then apply
@@ -114,6 +116,7 @@ private:
   void ToggleOff(int tag, int& state);
   void SwitchRotationOff();
   void SwitchResizeOff();
+  void FollowMotion();
   void PlaceAllSpeakers(int step);
   void ShowResetButton(bool down);
   // Sets each speaker from its profile key; a missing or malformed key takes `fallback` when given.

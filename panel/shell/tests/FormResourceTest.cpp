@@ -392,7 +392,7 @@ TEST(FormResourceTest, TimersMenuTrayAndComponentsOfTheMainWindow) {
   const FormDescriptor& form = MainFormResource();
   ASSERT_EQ(form.timers.size(), 4u);
   const TimerDescriptor expectedTimers[] = {
-      {L"Timer", 20, true, L"TimerTimer"},
+      {L"Timer", 20, false, L"TimerTimer"},  // started by the 7.1 motion buttons
       {L"Timer1", 2000, false, L"Timer1Timer"},
       {L"BeeTimer", 10, false, L"BeeTimerTimer"},
       {L"BeePlayTimer", 100, false, L"BeePlayTimerTimer"},
@@ -446,6 +446,8 @@ TEST(FormResourceTest, InitialVisibilityOfHiddenControls) {
   EXPECT_EQ(MustFind(form, L"BeeCheckBox").caption, L"Bee");
   EXPECT_FALSE(MustFind(form, L"BeeCheckBox").checked);
   EXPECT_EQ(MustFind(form, L"ListenToDeviceCheckBox").caption, L"ListenToDevice");
+  // What the device label says before a language gives it a text: the window starts without one.
+  EXPECT_EQ(MustFind(form, L"DeviceActiveLabel").caption, L"Device Unactive");
 }
 
 TEST(FormResourceTest, EveryBoundHandlerIsAKnownHandler) {

@@ -34,7 +34,7 @@ public:
   bool testTone = false;
   int gpioOnOff = 1;
   bool gpioScanMode = false;
-  bool timerEnabled = true;
+  bool timerEnabled = false;  // as the form starts it
   int threeDSwitchedOff = 0;
 };
 

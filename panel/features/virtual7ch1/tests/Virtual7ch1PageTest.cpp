@@ -10,6 +10,7 @@
 #include "tests/support/RecordingMessageBoxes.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace vorma::test {
@@ -103,6 +104,31 @@ TEST_F(Virtual7ch1PageTest, SpeakerAtTheCentreSendsLevelAndAngleZeroAndFarOnesAr
   SdkCalls();
   EXPECT_EQ(v71.SendVirtual7ch1(0), 0);
   EXPECT_EQ(SdkCalls(), Lines{});
+}
+
+TEST_F(Virtual7ch1PageTest, OldLayoutNudgesItsOneSpotUnlessTheCentreIsThere) {
+  struct Case {
+    int oldVersion;
+    features::PixelPoint centre;
+    features::PixelPoint after;
+    const char* level;
+  };
+  const Case cases[] = {
+      {1, {560, 251}, {665, 356}, "1.7"},  // the old layout's spot moves one pixel right and down
+      {0, {560, 251}, {664, 355}, "1.7"},
+      {1, {664, 355}, {664, 355}, "0"},    // the centre is tested first: it stays the centre
+  };
+  for (const Case& c : cases) {
+    Virtual7ch1Settings settings;
+    settings.oldVersion = c.oldVersion;
+    CVirtual7ch1Page& v71 = MakePage(settings);
+    controls->circle = {c.centre.x, c.centre.y, 110, 110};
+    Move(features::kSpeakerSUB, 664, 355);
+    v71.ComputeSpeakerPolar();
+    EXPECT_EQ(At(features::kSpeakerSUB), c.after) << c.oldVersion << " " << c.centre.x;
+    ASSERT_EQ(v71.SendVirtual7ch1(1), 0);
+    EXPECT_EQ(State("v71.level.3"), c.level) << c.oldVersion << " " << c.centre.x;
+  }
 }
 
 TEST_F(Virtual7ch1PageTest, ResetPlacesTheDefaultArrangementAndSendsItsBlock) {
@@ -250,6 +276,33 @@ TEST_F(Virtual7ch1PageTest, RotationMovesTheSpeakersAndSendsABlockPerTick) {
   EXPECT_EQ(SdkCalls(), Lines{});
 }
 
+// The 20 ms timer wakes the panel only while rotation, narrowing or enlarging is on.
+TEST_F(Virtual7ch1PageTest, TheAnimationTimerRunsOnlyWhileTheSpeakersMove) {
+  CVirtual7ch1Page& v71 = MakePage();
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    bool running;
+  };
+  const Step steps[] = {
+      {"narrow on", [&] { v71.NarrowClick(); }, true},
+      {"narrow off", [&] { v71.NarrowClick(); }, false},
+      {"enlarge on", [&] { v71.EnlargeClick(); }, true},
+      {"7.1 on", [&] { v71.EnableClick(); }, true},
+      {"clockwise instead of enlarge", [&] { v71.ClockwiseClick(); }, true},
+      {"7.1 off stops the rotation", [&] { v71.EnableClick(); }, false},
+      {"7.1 on again", [&] { v71.EnableClick(); }, false},
+      {"counter-clockwise on", [&] { v71.CounterclockwiseClick(); }, true},
+      {"3D switches 7.1 and its rotation off", [&] { v71.SwitchOffFor3D(); }, false},
+      {"a speaker released while nothing moves", [&] { v71.SpeakerMouseUp(); }, false},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_EQ(host.timerEnabled, step.running) << step.what;
+    EXPECT_EQ(v71.MotionOn(), step.running) << step.what;
+  }
+}
+
 TEST_F(Virtual7ch1PageTest, SpeakerDragStaysInsideTheCircleAndThePicture) {
   CVirtual7ch1Page& v71 = MakePage();
   v71.ResetVirtual7ch1();
@@ -257,6 +310,8 @@ TEST_F(Virtual7ch1PageTest, SpeakerDragStaysInsideTheCircleAndThePicture) {
   forms::Image& right = SpeakerImage(features::kSpeakerR);
   const features::PixelPoint start = At(features::kSpeakerR);
 
+  v71.NarrowClick();  // something moves: the timer runs
+  ASSERT_TRUE(host.timerEnabled);
   v71.DragSpeaker(right, 560 + 111, 251);  // outside the circle of radius 110
   EXPECT_EQ(At(features::kSpeakerR), start);
   EXPECT_TRUE(host.timerEnabled);
@@ -275,6 +330,8 @@ TEST_F(Virtual7ch1PageTest, SpeakerDragStaysInsideTheCircleAndThePicture) {
   EXPECT_FLOAT_EQ(v71.SpeakerPolars()[features::kSpeakerR].angle, 0.90569365f);  // atan2(51, 40)
   v71.SpeakerMouseUp();
   EXPECT_TRUE(host.timerEnabled);
+  v71.NarrowClick();
+  EXPECT_FALSE(host.timerEnabled);
 
   // A locked hardware switch keeps the speakers where they are.
   host.gpioOnOff = 0;
