@@ -24,14 +24,24 @@ ThreeDRecord RecordFromBytes(const ThreeDImageBytes& bytes) {
   return record;
 }
 
-ThreeDImageBytes BytesForRecord(const ThreeDRecord& record, std::uint8_t oldFlags) {
+namespace {
+
+std::uint8_t StoredPair(std::uint8_t alpha, std::uint8_t beta, std::uint8_t old) {
+  const int high = alpha <= 15 ? alpha : old >> 4;
+  const int low = beta <= 15 ? beta : old & 0x0F;
+  return static_cast<std::uint8_t>(high << 4 | low);
+}
+
+}  // namespace
+
+ThreeDImageBytes BytesForRecord(const ThreeDRecord& record, const ThreeDImageBytes& old) {
   ThreeDImageBytes bytes;
-  std::uint8_t flags = oldFlags;
+  std::uint8_t flags = old.flags;
   flags = record.storedEnable ? (flags | kStoredEnableBit) : (flags & ~kStoredEnableBit);
   flags = record.fbm ? (flags | kFbmImageBit) : (flags & ~kFbmImageBit);
   bytes.flags = flags;
-  bytes.left = static_cast<std::uint8_t>((record.leftAlpha << 4) | (record.leftBeta & 0x0F));
-  bytes.right = static_cast<std::uint8_t>((record.rightAlpha << 4) | (record.rightBeta & 0x0F));
+  bytes.left = StoredPair(record.leftAlpha, record.leftBeta, old.left);
+  bytes.right = StoredPair(record.rightAlpha, record.rightBeta, old.right);
   return bytes;
 }
 
@@ -45,8 +55,7 @@ int ClampSliderTop(int top) { return std::clamp(top, kSliderTopmost, kSliderBott
 
 std::uint8_t SliderValue(int top, int travel) {
   if (travel <= 0) travel = kDefaultTravel;  // a broken skin must not divide by zero
-  const int value = 15 - (top - kSliderTopmost) * 15 / travel;
-  return static_cast<std::uint8_t>(std::clamp(value, 0, 15));
+  return static_cast<std::uint8_t>(15 - (top - kSliderTopmost) * 15 / travel);
 }
 
 int NextLinkMode(int mode) {

@@ -9,7 +9,9 @@
 
 namespace vorma::threed {
 
-// The record as the main window keeps it; values are 0-15.
+// The record as the main window keeps it. Values are 0-15 except after a slider of a skin with a
+// short travel was pulled below the end of its scale: the 8-bit value then lies above 15 and is
+// neither written to the device nor stored in the image.
 struct ThreeDRecord {
   std::int32_t storedEnable = 0;  // bit 7 of image byte 0xA1
   std::int32_t fbm = 0;           // bit 6 of image byte 0xA1
@@ -41,9 +43,10 @@ struct ThreeDImageBytes {
 // when it is too short to hold them.
 bool ReadImageBytes(std::span<const std::uint8_t> table, ThreeDImageBytes& bytes);
 ThreeDRecord RecordFromBytes(const ThreeDImageBytes& bytes);
-// The bytes that store the record: the two flag bits of 0xA1 set or cleared over `oldFlags` (its
-// other bits are not ours), 0xE7 and 0xE8 replaced.
-ThreeDImageBytes BytesForRecord(const ThreeDRecord& record, std::uint8_t oldFlags);
+// The bytes that store the record over `old`: the two flag bits of 0xA1 set or cleared (its other
+// bits are not ours), each nibble of 0xE7 and 0xE8 replaced by its value when that is 0-15 and kept
+// otherwise.
+ThreeDImageBytes BytesForRecord(const ThreeDRecord& record, const ThreeDImageBytes& old);
 
 // A value of the record as one register nibble pair (alpha high, beta low); false when either is
 // above 15, since the device would take the excess into the other half.
@@ -59,8 +62,9 @@ inline constexpr int kDefaultTravel = 120;
 
 int ClampSliderTop(int top);
 
-// Value 15 at the topmost position, falling by 15 per `travel` pixels, kept within 0-15 so that a
-// skin with a shorter travel cannot produce a value the record cannot hold.
+// Value 15 at the topmost position, falling by 15 per `travel` pixels, as the 8-bit record field
+// holds it: with a travel shorter than the slider's 120 pixels the lower end goes below 0 and
+// wraps above 15, a value the device refuses.
 std::uint8_t SliderValue(int top, int travel);
 
 // Link modes of the alpha and beta sliders; -1 until the first click of the link button.

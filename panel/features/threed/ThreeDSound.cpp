@@ -146,6 +146,7 @@ int CThreeDSound::Reset3D() {
 int CThreeDSound::WriteRecordTransaction() {
   std::unique_ptr<HidConnection> hid = device_.openHid ? device_.openHid() : nullptr;
   if (!hid) return kTransactionNoDevice;
+  bool refused = false;
   if (device_.deviceSync && device_.deviceSync()) {
     switch (WriteRecordRegisters(*hid, m_record)) {
       case kRecordFlagsReadFailed:
@@ -153,14 +154,17 @@ int CThreeDSound::WriteRecordTransaction() {
       case kRecordFlagsWriteFailed:
         return kTransactionFlagsWriteFailed;
       case kRecordValueRefused:
-        return kTransactionValueRefused;
+        // The values are not written, but the FBM bit was: the writes still end.
+        refused = true;
+        break;
       case kRecordValuesWriteFailed:
         return kTransactionValuesWriteFailed;
       default:
         break;
     }
   }
-  return EndRegisterWrites(*hid) == kEndWritesDone ? kTransactionDone : kTransactionEndFailed;
+  if (EndRegisterWrites(*hid) != kEndWritesDone) return kTransactionEndFailed;
+  return refused ? kTransactionValueRefused : kTransactionDone;
 }
 
 void CThreeDSound::Sync3DFromDevice(int eepromDefault) {
@@ -220,7 +224,9 @@ void CThreeDSound::StoreRecord() {
     DebugWrite(L"***** 3D: no configuration image to store the 3D record in *****\n");
     return;
   }
-  const ThreeDImageBytes bytes = BytesForRecord(m_record, config_.imageByte(kFlagsOffset));
+  const ThreeDImageBytes old{config_.imageByte(kFlagsOffset), config_.imageByte(kLeftOffset),
+                             config_.imageByte(kRightOffset)};
+  const ThreeDImageBytes bytes = BytesForRecord(m_record, old);
   config_.setImageByte(kFlagsOffset, bytes.flags);
   config_.setImageByte(kLeftOffset, bytes.left);
   config_.setImageByte(kRightOffset, bytes.right);

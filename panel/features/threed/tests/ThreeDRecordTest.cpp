@@ -22,8 +22,10 @@ TEST(ThreeDRecordTest, ReadsAndStoresTheRecordAtItsThreeBytes) {
   EXPECT_EQ(RecordFromBytes(bytes), (ThreeDRecord{0, 1, 10, 3, 10, 3}));  // the factory record
 
   // The flag bits are set and cleared one by one; the rest of 0xA1 belongs to others.
-  EXPECT_EQ(BytesForRecord(ThreeDRecord{1, 0, 15, 0, 1, 14}, 0x7B), (ThreeDImageBytes{0xBB, 0xF0, 0x1E}));
-  EXPECT_EQ(BytesForRecord(ThreeDRecord{0, 1, 10, 3, 10, 3}, 0x80), (ThreeDImageBytes{0x40, 0xA3, 0xA3}));
+  EXPECT_EQ(BytesForRecord(ThreeDRecord{1, 0, 15, 0, 1, 14}, {0x7B, 0x55, 0x55}), (ThreeDImageBytes{0xBB, 0xF0, 0x1E}));
+  EXPECT_EQ(BytesForRecord(ThreeDRecord{0, 1, 10, 3, 10, 3}, {0x80, 0, 0}), (ThreeDImageBytes{0x40, 0xA3, 0xA3}));
+  // A value the device refuses is not stored either: its nibble keeps what the image had.
+  EXPECT_EQ(BytesForRecord(ThreeDRecord{0, 1, 253, 3, 10, 250}, {0x40, 0x12, 0x34}), (ThreeDImageBytes{0x40, 0x13, 0xA4}));
 
   // A table too short for the record is not read.
   const std::array<std::uint8_t, 0xE8> shortTable{};
@@ -53,7 +55,7 @@ TEST(ThreeDRecordTest, SliderPositionGivesFifteenAtTheTopAndZeroAtTheBottom) {
   const Case cases[] = {
       {105, 120, 15}, {225, 120, 0}, {165, 120, 8}, {113, 120, 14}, {217, 120, 1},
       {225, 150, 3},   // a longer travel never reaches 0
-      {225, 100, 0},   // a shorter one would go below 0: kept at 0
+      {225, 100, 253}, // a shorter one goes below 0 and wraps, as the 8-bit field holds it
       {185, 100, 3},
       {225, 0, 0},     // no travel from the skin: the default travel
       {165, 0, 8},

@@ -71,7 +71,7 @@ TEST_F(ThreeDSliderTest, SliderEndsGiveFifteenAndZeroAndTheWindowRangeHolds) {
     int value;
   };
   const Case cases[] = {{105, 120, 105, 15}, {225, 120, 225, 0}, {90, 120, 105, 15},
-                        {300, 120, 225, 0},  {225, 100, 225, 0}, {165, 120, 165, 8}};
+                        {300, 120, 225, 0},  {185, 100, 185, 3}, {165, 120, 165, 8}};
   for (const Case& c : cases) {
     window->eqTrack.range = c.travel;
     threeD->Update3DFromSlider(L"D3RBetaSliderImage", c.top);
@@ -79,6 +79,20 @@ TEST_F(ThreeDSliderTest, SliderEndsGiveFifteenAndZeroAndTheWindowRangeHolds) {
     EXPECT_EQ(threeD->Record().rightBeta, c.value) << c.top << " travel " << c.travel;
     EXPECT_EQ(Register(0x18C) & 0x0F, c.value) << c.top;
   }
+}
+
+TEST_F(ThreeDSliderTest, AValueAboveFifteenIsRefusedWithoutWriting) {
+  // A skin whose travel is shorter than the slider's 120 pixels: the bottom lies below value 0.
+  window->eqTrack.range = 100;
+  threeD->Update3DFromSlider(L"D3RBetaSliderImage", 225);
+  EXPECT_EQ(Top(L"D3RBetaSliderImage"), 225);
+  // The left values go out (the sliders at 165 give 6 with this travel); the right beta is refused
+  // with the whole right register.
+  EXPECT_EQ(Transactions(), (Steps{"register 0x018a", "write 0x018a = 0x01", "write 0x018b = 0x66",
+                                   "write 0x018c = 0xa3", "end", "register 0x018a", "write 0x018a = 0x01",
+                                   "end"}));
+  EXPECT_EQ(Register(0x18C), 0xA3);
+  EXPECT_EQ(configImage[0xE8], 0x63);  // the right alpha is stored, the refused beta keeps its 3
 }
 
 TEST_F(ThreeDSliderTest, WithoutDeviceSyncOnlyTheImageChanges) {
