@@ -1,6 +1,7 @@
 #include "panel/shell/MainFormSettings.h"
 
 #include "foundation/ProfileStrings.h"
+#include "panel/features/virtual7ch1/SpeakerLayout.h"
 
 #include <string>
 #include <vector>
@@ -57,8 +58,7 @@ MainFormSettings ReadMainFormSettings(const std::wstring& path) {
   settings.bee = ReadLenient(path, L"Version", L"Bee");
   const std::wstring monitor = ReadValue(path, L"Mic", L"Monitor");
   settings.micMonitorDefault = monitor.empty() ? 1 : LenientInteger(monitor);
-  const std::wstring scalar = ReadValue(path, L"DefaultSet", L"V7ch1Scalar");
-  settings.v7ch1Scalar = scalar.empty() ? 2.0f : static_cast<float>(LenientInteger(scalar)) * 0.1f;
+  settings.v7ch1Scalar = features::Virtual7ch1ScalarFromConfig(ReadValue(path, L"DefaultSet", L"V7ch1Scalar"));
   settings.encButtonMode = ReadLenient(path, L"DefaultSet", L"EncButtonMode");
   settings.encGpio = ReadLenient(path, L"DefaultSet", L"EncGpio");
   settings.exclusive3DV7ch1 = ReadLenient(path, L"DefaultSet", L"3DV7ch1MutuallyExclusive");

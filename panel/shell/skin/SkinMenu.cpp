@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cmath>
 
 namespace vorma::shell {
 
@@ -76,15 +75,6 @@ std::wstring SelectSkinMenuItem(forms::MenuItem& skinMenu, int skinCount, forms:
   for (int i = 0; i < skinCount && i < static_cast<int>(items.size()); ++i) items[static_cast<size_t>(i)]->SetChecked(false);
   clicked.SetChecked(true);
   return SkinNameFromCaption(clicked.Caption()).substr(0, kSkinNameCapacity);
-}
-
-SpeakerPlacement RescaleSpeaker(double angle, double distance, const vorma::SpeakerCircle& circle) {
-  SpeakerPlacement placement;
-  const double ratio = circle.oldRadius > 0 ? static_cast<double>(circle.radius) / circle.oldRadius : 1.0;
-  placement.distance = distance * ratio;
-  placement.left = static_cast<int>(circle.x + std::cos(angle) * placement.distance);
-  placement.top = static_cast<int>(circle.y - std::sin(angle) * placement.distance);
-  return placement;
 }
 
 }  // namespace vorma::shell

@@ -1,9 +1,8 @@
 #pragma once
 // The tray menu's Skin entry: one item per skin folder, the chosen one checked, and what a click
-// on an item changes: the checks, the skin name, the 7.1 speakers' distances.
+// on an item changes: the checks and the skin name.
 
 #include "forms/PopupMenu.h"
-#include "panel/shell/MainWindowControls.h"
 
 #include <functional>
 #include <string>
@@ -33,15 +32,5 @@ int BuildSkinMenu(forms::MenuItem& skinMenu, const std::wstring& skinListFolder,
 // Unchecks the first `skinCount` items, checks the clicked one and returns its skin name (cut to
 // 127 characters), the new m_tcSkin.
 std::wstring SelectSkinMenuItem(forms::MenuItem& skinMenu, int skinCount, forms::MenuItem& clicked);
-
-// A 7.1 speaker after a skin switch: it keeps its angle, its distance is scaled by the new radius
-// over the old one and it is placed around the new centre (pixels truncated toward zero). With no
-// old radius the distance stays.
-struct SpeakerPlacement {
-  double distance = 0;
-  int left = 0;
-  int top = 0;
-};
-SpeakerPlacement RescaleSpeaker(double angle, double distance, const vorma::SpeakerCircle& circle);
 
 }  // namespace vorma::shell

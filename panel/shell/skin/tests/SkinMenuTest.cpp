@@ -1,12 +1,8 @@
-// The Skin menu: one item per skin folder, the check rule, the skin name a caption stands for, and
-// the 7.1 speakers on a skin switch.
+// The Skin menu: one item per skin folder, the check rule and the skin name a caption stands for.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
-
-#include <cmath>
-#include <numbers>
 
 #include "forms/PopupMenu.h"
 #include "panel/shell/FormBuilder.h"
@@ -89,31 +85,6 @@ TEST(SkinMenuCaptionTest, AmpersandsAreDroppedAndTheNextCharacterKept) {
   };
   for (const auto& [caption, name] : cases) EXPECT_EQ(SkinNameFromCaption(caption), name) << Narrow(caption);
   for (const std::wstring name : {L"R&B", L"&&", L"plain"}) EXPECT_EQ(SkinNameFromCaption(SkinMenuCaption(name)), name);
-}
-
-TEST(SpeakerRescaleTest, KeepsTheAngleAndScalesTheDistanceByTheRadii) {
-  struct Case {
-    double angle;
-    double distance;
-    SpeakerCircle circle;
-    double newDistance;
-    int left;
-    int top;
-  };
-  const double pi = std::numbers::pi;
-  const Case cases[] = {
-      {pi / 4, 100, {560, 251, 55, 110}, 50, 595, 215},
-      {3 * pi / 4, 80, {400, 200, 120, 60}, 160, 286, 86},
-      {0, 40, {560, 251, 110, 110}, 40, 600, 251},
-      {pi / 2, 30, {560, 251, 90, 0}, 30, 560, 221},  // no old radius: the distance stays
-  };
-  for (const Case& c : cases) {
-    const SpeakerPlacement placed = RescaleSpeaker(c.angle, c.distance, c.circle);
-    EXPECT_DOUBLE_EQ(placed.distance, c.newDistance);
-    EXPECT_EQ(placed.left, c.left);
-    EXPECT_EQ(placed.top, c.top);
-    EXPECT_NEAR(std::atan2(c.circle.y - placed.top, placed.left - c.circle.x), c.angle, 0.03);
-  }
 }
 
 }  // namespace
