@@ -62,6 +62,25 @@ TEST_F(RegistryValuesTest, DwordAndStringRoundTrip) {
   EXPECT_EQ(size, sizeof(L"C:\\Program Files\\Vorma\\Vormapanel.exe -servicestart"));
 }
 
+// A key that cannot be created: non-volatile keys cannot live below a volatile one.
+TEST_F(RegistryValuesTest, AKeyThatCannotBeOpenedFailsEveryCallAndLeavesTheValue) {
+  HKEY volatileKey = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Vorma Test Registry Values", 0, nullptr,
+                            REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &volatileKey, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(volatileKey);
+  const std::wstring below = std::wstring(kTestSubKey) + L"\\Inner";
+
+  EXPECT_EQ(SetRegistryDword(below, L"EncEnable", 1), 1);
+  EXPECT_EQ(SetRegistryString(below, L"Text", L"value"), 1);
+  unsigned long value = 0xdeadbeef;
+  EXPECT_EQ(GetRegistryDword(below, L"EncEnable", value), kRegistryReadFailed);
+  EXPECT_EQ(value, 0xdeadbeefu);
+  HKEY inner = nullptr;
+  EXPECT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Vorma Test Registry Values\\Inner", 0, KEY_READ, &inner),
+            ERROR_SUCCESS);
+}
+
 TEST(FileVersion, ReadsTheVersionResourceOfAProgram) {
   // The test program carries version 1.2.3.4 in its resources.
   wchar_t self[MAX_PATH];

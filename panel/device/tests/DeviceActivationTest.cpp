@@ -127,6 +127,27 @@ TEST_F(DeviceActivationTest, WithoutADeviceTheTimerPollsUntilOneIsPluggedThenSto
   EXPECT_EQ(log.back(), "StopTimer1");
 }
 
+TEST_F(DeviceActivationTest, APollTickDuringThePollsOwnReSynchronisationIsSkipped) {
+  PlugFollowed();
+  int ticks = 0;
+  host.whilePendingMessagesRun = [&] {
+    ++ticks;
+    activation.Timer1Timer();
+  };
+  activation.Timer1Timer();
+  host.whilePendingMessagesRun = nullptr;
+  ASSERT_EQ(ticks, 1);
+  EXPECT_TRUE(activation.DeviceActive());
+  const Lines log = host.TakeLog();
+  EXPECT_EQ(std::count(log.begin(), log.end(), "  sdk DLLQZ_SetActive_Device 7755 29185 -> 0"), 1);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "StartLEDWorker"), 1);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "StopTimer1"), 1);
+  EXPECT_EQ(CountLines(L"DeviceArrivalforTimer1"), 1u);
+  // Once the poll has ended, a tick runs again.
+  activation.Timer1Timer();
+  EXPECT_EQ(CountLines(L"DeviceArrivalforTimer1"), 2u);
+}
+
 DEV_BROADCAST_DEVICEINTERFACE_W AnyBroadcast() {
   DEV_BROADCAST_DEVICEINTERFACE_W broadcast{};
   broadcast.dbcc_size = sizeof(broadcast);

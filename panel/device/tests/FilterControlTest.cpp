@@ -65,6 +65,19 @@ TEST_F(FilterControlTest, FailuresKeepTheValueAndNameTheStep) {
     EXPECT_EQ(value, 0xBDBDBDBDu);
     ASSERT_EQ(client.InjectFault(device, c.fault, 0), virtual72xx::kOk);
   }
+  // A driver that answers fewer than 8 bytes: the value query names that, the state query counts
+  // it as failed; neither takes a value from the short answer.
+  TakeJournal(device);
+  ASSERT_EQ(client.InjectFault(device, "filter.short", 2), virtual72xx::kOk);
+  std::uint32_t value = 0xBDBDBDBD;
+  EXPECT_EQ(QueryFilterValue(*ports.filter, 0, value), kFilterNoBytesReturned);
+  EXPECT_EQ(QueryFilterState(*ports.filter, value), kFilterFailed);
+  EXPECT_EQ(value, 0xBDBDBDBDu);
+  EXPECT_EQ(TakeJournal(device, {"filter.ioctl"}),
+            (Lines{"filter.ioctl 0x223028 query-value [01 00 00 00 bd bd bd bd] cap 8 -> 0 out [01 00 00 00] (short)",
+                   "filter.ioctl 0x223190 query-state [01 00 00 00 00 00 00 00] cap 8 -> 0 out [01 00 00 00] (short)"}));
+  EXPECT_EQ(QueryFilterState(*ports.filter, value), kFilterDone);
+
   // An effect the driver does not know is a failed request.
   EXPECT_EQ(SetFilterEffect(*ports.filter, 9), kFilterFailed);
   // Once the device is gone its control device no longer opens.

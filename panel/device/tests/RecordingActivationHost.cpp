@@ -84,6 +84,7 @@ void RecordingActivationHost::SetDeviceIndicators(bool active) {
 
 void RecordingActivationHost::ProcessPendingMessages() {
   Record("ProcessPendingMessages");
+  if (whilePendingMessagesRun) whilePendingMessagesRun();
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     TranslateMessage(&message);

@@ -8,6 +8,7 @@
 #include "outside/virtual72xx/Virtual72xxClient.h"
 #include "foundation/UniqueHandles.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ public:
   int DeviceChangeCount() const { return deviceChanges_; }
 
   WindowSettings settings;
+  // Runs each time activation lets pending messages run, before they are dispatched: a message
+  // that arrives just then (a timer tick, a device change).
+  std::function<void()> whilePendingMessagesRun;
   DeviceLabelKind label = DeviceLabelKind::NoDevice;
   bool indicators = false;
 
