@@ -93,7 +93,7 @@ TEST_F(FormBuilderTest, MainWindowGetsEveryControlWithItsTagAndHandlers) {
   ASSERT_NE(form.FindTimer(L"Timer1"), nullptr);
   EXPECT_EQ(form.FindTimer(L"Timer1")->Interval(), 2000u);
   EXPECT_FALSE(form.FindTimer(L"Timer1")->Enabled());
-  EXPECT_TRUE(form.FindTimer(L"Timer")->Enabled());
+  EXPECT_FALSE(form.FindTimer(L"Timer")->Enabled());  // the 7.1 page starts it while speakers move
 }
 
 TEST_F(FormBuilderTest, HandlersTheWindowLacksStayUnboundAndAreReported) {
