@@ -2,7 +2,6 @@
 
 #include "foundation/DebugOutput.h"
 #include "forms/Image.h"
-#include "panel/device/AudioCommand.h"
 #include "panel/device/DeviceDiscovery.h"
 #include "panel/device/FilterControl.h"
 #include "panel/device/HidRegisterTransport.h"
@@ -59,6 +58,9 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   // The feature pages hold the button states the skin and language show from now on.
   ports_ = std::make_unique<DevicePorts>(CreateDevicePorts());
   features_ = std::make_unique<MainFormFeatures>(*this, MakeFeatureLinks(), config_, UserFolder());
+  buttons_ = std::make_unique<buttons::CHardwareButtons>(
+      static_cast<buttons::ButtonHost&>(*this),
+      buttons::ButtonSettings{config_.gpio, config_.encButtonMode, config_.encGpio});
   // 14-18: languages, skins, plug-ins; the outline; the skin.
   m_nLanguageCount = appearance_->BuildLanguageMenu();
   m_nSkinCount = appearance_->BuildSkinMenu();
@@ -90,11 +92,16 @@ FeatureLinks TAudioMainForm::MakeFeatureLinks() {
     return OpenHidDevice(*ports_->hid, activation_->VendorId(), activation_->ProductId());
   };
   links.testToneTicked = [this] { return BeeBoxTicked(); };
-  links.gpioOnOff = [this] { return m_nGPIOOnOff; };
-  links.gpioScanMode = [this] { return m_bGPIOScanMode != 0; };
+  links.gpioOnOff = [this] { return GpioOnOff(); };
+  links.gpioScanMode = [this] { return GpioScanMode() != 0; };
   links.setAnimationTimer = [this](bool enabled) { EnableTimer(L"Timer", enabled); };
   links.skinDirectory = [this] { return appearance_->SkinDirectory(); };
   links.pictureName = [this](std::wstring_view key) { return appearance_->SkinRecordName(key); };
+  links.vendorId = [this] { return VendorId(); };
+  links.productId = [this] { return ProductId(); };
+  links.currentPage = [this] { return m_nCurrentPage; };
+  links.encSliderRange = [this] { return appearance_->EncSlider(); };
+  links.showEncoderWarning = [this] { ShowEncoderWarning(); };
   return links;
 }
 
@@ -191,7 +198,7 @@ void TAudioMainForm::StartFeatures() {
   const bool lastProfileFound = features.LoadLastProfile();
   if (!lastProfileFound) features.ReadEncoderAndVoiceFromRegistry();
   if (active) {
-    features.ReadGPIOAndSetUI();
+    buttons_->ReadGPIOAndSetUI();
     if (EqFromEeprom()) { SyncEqFromDevice(); SyncEqFromDevice(); }
     if (ThreeDFromEeprom()) { Sync3DFromDevice(); Sync3DFromDevice(); }
     if (config_.gpio.SwitchMode() || (EncEnabled() && config_.encButtonMode == 1 && SetEncGpioMode() == 0))
@@ -234,8 +241,7 @@ void TAudioMainForm::FormDestroy() {
     SetFilterEffect(*ports_->filter, 0);
     SetFilterSwitch(*ports_->filter, 1);
     features.Virtual7ch1().Shutdown();
-    KVX_AudioSetOnOff(4, 0, 0);
-    KVX_AudioSetOnOff(7, 0, 0);
+    features.EncVoice().Shutdown();
     CloseLEDWorkerHandle();
     EndRegisterWrites(*hid);
     hid.reset();

@@ -12,6 +12,7 @@
 //   MainFormAppearance.cpp       skin and language records as the window applies them
 //   MainFormFeatures.cpp         the feature operations the window calls
 //   MainFormActivationHost.cpp   what device activation asks of the window
+//   MainFormButtonHost.cpp       what the hardware buttons ask of the window
 //   MainFormEvents.cpp           the handler names of the form resource
 //   MainFormSnapshots.cpp        pictures of every page for checking skins and translations
 //   MainFormTray.cpp             tray icon, popup menu, companion programs
@@ -21,6 +22,7 @@
 #include "forms/PopupMenu.h"
 #include "forms/TrayIcon.h"
 #include "foundation/AudioConfig.h"
+#include "panel/buttons/HardwareButtons.h"
 #include "panel/device/DeviceActivation.h"
 #include "panel/device/DeviceActivationHost.h"
 #include "panel/device/DevicePorts.h"
@@ -43,7 +45,8 @@ enum class DragMode { None = 0, EqBand = 1, Mic = 2, Speaker = 3, ThreeD = 4, En
 class TAudioMainForm final : public forms::Form,
                              private FormEventSource,
                              public MainWindowControls,
-                             private DeviceActivationHost {
+                             private DeviceActivationHost,
+                             private buttons::ButtonHost {
 public:
   // Builds the window and runs the start-up. When the SDK library cannot be bound, the failure is
   // shown and WM_QUIT is posted, so the application leaves its message loop and the process ends.
@@ -97,6 +100,10 @@ public:
   void ProcessPendingMessages() override;
 
   // --- state read by tests and other parts ---
+  buttons::CHardwareButtons& Buttons() { return *buttons_; }
+  // m_nGPIOOnOff and m_bGPIOScanMode of the hardware buttons, which the switch lock reads.
+  int GpioOnOff() const { return buttons_ ? buttons_->GpioOnOff() : 1; }
+  int GpioScanMode() const { return buttons_ ? buttons_->GpioScanMode() : 0; }
   int CurrentPage() override { return m_nCurrentPage; }
   bool DeviceActive() const;
   int Effect() const { return m_nEffect; }
@@ -229,6 +236,21 @@ private:
   void StartLEDWorker() override;
   void CloseLEDWorkerHandle() override;
 
+  // --- buttons::ButtonHost (MainFormButtonHost.cpp) ---
+  WORD VendorId() override;
+  WORD ProductId() override;
+  void ImageMouseDown(int tag) override;
+  void ImageMouseUp(int tag) override;
+  void LabelMouseDown(int tag) override;
+  void LabelMouseUp(int tag) override;
+  void ToggleFeatureButton(int tag) override;
+  void ShowPage(int page, int pageButton) override;
+  void ENCFunctionImageClick() override;
+  void VMFunctionImageClick() override;
+  void ToggleEncFromButton() override;
+  void RestoreWindow() override;
+  void Wait(DWORD milliseconds) override;
+
   friend class MainFormAppearance;
 
   // --- members ---
@@ -242,6 +264,7 @@ private:
   std::unique_ptr<DeviceActivation> activation_;
   std::unique_ptr<MainFormAppearance> appearance_;
   std::unique_ptr<MainFormFeatures> features_;
+  std::unique_ptr<buttons::CHardwareButtons> buttons_;
 
   std::wstring m_strProgramPath;
   AudioConfigInfo m_Settings;
@@ -270,10 +293,6 @@ private:
   int m_nDeviceIn = 0;
   int m_nDeviceOut = 0;
   int m_nEffect = 0;
-
-  // Hardware-button state the switch lock reads.
-  int m_nGPIOOnOff = 1;
-  int m_bGPIOScanMode = 0;
 
   // Drag state.
   unsigned char m_bDragging = 0;

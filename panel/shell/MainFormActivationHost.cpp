@@ -49,13 +49,13 @@ void TAudioMainForm::RefreshMicDisplay() { features_->RefreshMicDisplay(); }
 void TAudioMainForm::ResetMicMeters() { NotBuilt(L"ResetMicMeters"); }
 
 bool TAudioMainForm::GpioReadSettingOn() { NotBuilt(L"GpioReadSettingOn"); return false; }
-void TAudioMainForm::ScanENCGPIO() { NotBuilt(L"ScanENCGPIO"); }
-int TAudioMainForm::SetEncGpioMode() { NotBuilt(L"SetEncGpioMode"); return 1; }
-void TAudioMainForm::ClearStartScanGPIO() { NotBuilt(L"ClearStartScanGPIO"); }
-void TAudioMainForm::InitEnc() { NotBuilt(L"InitEnc"); }
+void TAudioMainForm::ScanENCGPIO() { buttons_->ScanENCGPIO(); }
+int TAudioMainForm::SetEncGpioMode() { return buttons_->SetEncGpioMode(); }
+void TAudioMainForm::ClearStartScanGPIO() { buttons_->ClearStartScanGPIO(); }
+void TAudioMainForm::InitEnc() { features_->EncVoice().InitEnc(); }
 void TAudioMainForm::ShowEnc() { features_->RefreshEncoderPage(); }
 bool TAudioMainForm::EncEnabled() { return features_->EncEnabled(); }
-void TAudioMainForm::InitVoiceEffect() { NotBuilt(L"InitVoiceEffect"); }
+void TAudioMainForm::InitVoiceEffect() { features_->EncVoice().InitVoiceEffect(); }
 void TAudioMainForm::ShowVoiceEffect() { features_->RefreshVoiceEffectPage(); }
 
 bool TAudioMainForm::EqFromEeprom() { return features_->Eq().EqFromEeprom() != 0; }

@@ -220,14 +220,21 @@ std::optional<bool> MainFormAppearance::ImageShownOn(const forms::Image& image, 
   std::wstring_view key;
   if (name == L"DeviceInImage") key = active ? L"DeviceActiveDownImage" : L"DeviceActiveUpImage";
   else if (name == L"DeviceOutImage") key = active ? L"DeviceUnActiveUpImage" : L"DeviceUnActiveDownImage";
-  // No voice effect is chosen until the voice-effect page exists: "None" shows its Down record,
-  // the four effects their Down records (the Up record marks the selected one).
-  else if (name == L"VMEffectNoneImage") key = L"VMEffectNoneDownImage";
+  // The voice-effect buttons: "None" is tested against its Down record while no effect is chosen,
+  // the four effects against their Up record while selected and their Down record otherwise.
+  else if (name == L"VMEffectNoneImage")
+    key = w.features_->EncVoice().VoiceEffectMode() == 0 ? L"VMEffectNoneDownImage" : L"VMEffectNoneUpImage";
   else if (name.starts_with(L"VMEffect") && name.ends_with(L"Image") && name.size() == 14)
   {
-    const ImageAtt& record = state_->skin.Record(std::wstring(name.substr(0, 9)) + L"DownImage");
+    const bool selected = w.features_->EncVoice().VoiceEffectMode() == name[8] - L'0';
+    const ImageAtt& record =
+        state_->skin.Record(std::wstring(name.substr(0, 9)) + (selected ? L"UpImage" : L"DownImage"));
     return RecordShows(record.Name, record.Page, page);
   }
+  else if (name == L"ENCFunctionImage")
+    key = w.features_->EncVoice().EncEnable() ? L"ENCFunctionDownImage" : L"ENCFunctionUpImage";
+  else if (name == L"VMFunctionImage")
+    key = w.features_->EncVoice().VoiceEffectEnable() ? L"VMFunctionDownImage" : L"VMFunctionUpImage";
   if (!key.empty()) {
     const ImageAtt& record = state_->skin.Record(key);
     return RecordShows(record.Name, record.Page, page);

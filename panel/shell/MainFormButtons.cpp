@@ -138,8 +138,8 @@ void TAudioMainForm::ToggleButtonState(int tag, int& state) {
   if (tag == 47 && config_.gpio.SwitchMode()) {
     // A hardware switch owns 7.1: the enable state follows the switch, the picture shows it and
     // the caption stays in its normal colour.
-    if (features_) Virtual7ch1State() = m_nGPIOOnOff != 0 ? 1 : 0;
-    const wchar_t* key = m_nGPIOOnOff != 0 ? L"VirtualDisableImageDown" : L"VirtualDisableImageUp";
+    if (features_) Virtual7ch1State() = GpioOnOff() != 0 ? 1 : 0;
+    const wchar_t* key = GpioOnOff() != 0 ? L"VirtualDisableImageDown" : L"VirtualDisableImageUp";
     if (image && appearance_->SkinRecordHasPicture(key)) ChangeImageAttr(*image, key);
     if (label) SetLabelColor(*label, button->languageKey, false);
     return;

@@ -101,7 +101,9 @@ void TAudioMainForm::PressSliderOrBar(forms::Control& control, POINT client) {
       if (range.range != 0) features_->SetEncoderLevel((range.top + range.range - top) * 30 / range.range);
       features_->RefreshEncoderPage();
     }
-  } else {
+  } else if (!SwitchLockIgnores(control.Tag())) {
+    // A speaker the hardware switch locks starts no drag: its own mouse-up is locked as well and
+    // would never let the animation timer run again.
     StartDrag(control, DragMode::Speaker);
   }
 }

@@ -2,7 +2,10 @@
 
 #include "panel/shell/AudioMainForm.h"
 
+#include "panel/features/encvoice/EncVoiceRegistry.h"
 #include "panel/shell/MainFormFeatures.h"
+
+#include <string>
 
 namespace vorma::shell {
 
@@ -14,6 +17,24 @@ forms::MouseHandler TAudioMainForm::MouseHandlerNamed(std::wstring_view name) {
   if (name == L"OnLabelMouseUp") return [this](forms::Control& c, const Args& a) { OnLabelMouseUp(c, a); };
   if (name == L"OnLabelPageMouseDown") return [this](forms::Control& c, const Args& a) { OnLabelPageMouseDown(c, a); };
   if (name == L"FormMouseDown") return [this](forms::Control&, const Args& a) { FormMouseDown(a); };
+  // The ENC slider follows the cursor on the screen, as the window's drag does.
+  const auto cursor = [] {
+    POINT point{};
+    GetCursorPos(&point);
+    return point;
+  };
+  if (name == L"ENCSliderImageMouseDown")
+    return [this, cursor](forms::Control&, const Args&) {
+      if (features_) features_->EncVoice().ENCSliderImageMouseDown(cursor());
+    };
+  if (name == L"ENCSliderImageMouseMove")
+    return [this, cursor](forms::Control&, const Args&) {
+      if (features_) features_->EncVoice().ENCSliderImageMouseMove(cursor());
+    };
+  if (name == L"ENCSliderImageMouseUp")
+    return [this](forms::Control&, const Args&) {
+      if (features_) features_->EncVoice().ENCSliderImageMouseUp();
+    };
   return {};
 }
 
@@ -28,6 +49,22 @@ forms::NotifyHandler TAudioMainForm::NotifyHandlerNamed(std::wstring_view name) 
     return [this](forms::Control&) {
       if (features_) features_->ThreeD().D3ResetImageClick();
     };
+  if (name == L"ENCFunctionImageClick")
+    return [this](forms::Control&) {
+      if (features_) ENCFunctionImageClick();
+    };
+  if (name == L"VMFunctionImageClick")
+    return [this](forms::Control&) {
+      if (features_) VMFunctionImageClick();
+    };
+  // VMEffectNoneImageClick, VMEffect1ImageClick .. VMEffect4ImageClick: modes 0 .. 4.
+  for (int mode = 0; mode < features::kVoiceModeCount; ++mode) {
+    const std::wstring handler = mode == 0 ? L"VMEffectNoneImageClick" : L"VMEffect" + std::to_wstring(mode) + L"ImageClick";
+    if (name == handler)
+      return [this, mode](forms::Control&) {
+        if (features_) features_->EncVoice().VMEffectImageClick(mode);
+      };
+  }
   if (name == L"VirtualResetImageClick" || name == L"VirtualResetLabelClick")
     return [this](forms::Control&) {
       // RESET follows the switch lock and stands still while the test tone plays.

@@ -46,6 +46,7 @@ MainFormFeatures::MainFormFeatures(MainWindowControls& window, FeatureLinks link
   virtualSettings.switchMode = settings.gpio.SwitchMode();
   virtual7ch1_ = std::make_unique<features::CVirtual7ch1Page>(window, static_cast<features::Virtual7ch1Host&>(*this),
                                                                virtualSettings);
+  encVoice_ = std::make_unique<features::CEncVoicePage>(window, static_cast<features::EncVoiceHost&>(*this));
 }
 
 MainFormFeatures::~MainFormFeatures() = default;
@@ -56,6 +57,11 @@ int MainFormFeatures::GpioOnOff() { return links_.gpioOnOff(); }
 bool MainFormFeatures::GpioScanMode() { return links_.gpioScanMode(); }
 void MainFormFeatures::SetAnimationTimerEnabled(bool enabled) { links_.setAnimationTimer(enabled); }
 void MainFormFeatures::SwitchThreeDOff() { threeD_->SwitchOffForVirtual7ch1(); }
+WORD MainFormFeatures::VendorId() { return links_.vendorId(); }
+WORD MainFormFeatures::ProductId() { return links_.productId(); }
+int MainFormFeatures::CurrentPage() { return links_.currentPage(); }
+SliderRange MainFormFeatures::EncSliderRange() { return links_.encSliderRange(); }
+void MainFormFeatures::ShowEncoderWarning() { links_.showEncoderWarning(); }
 
 void MainFormFeatures::SelectEffect(int) {
   NotBuilt(L"SelectEffect");
@@ -97,33 +103,16 @@ void MainFormFeatures::RefreshMicDisplay() {
   NotBuilt(L"RefreshMicDisplay");
 }
 
-bool MainFormFeatures::EncEnabled() {
-  NotBuilt(L"EncEnabled");
-  return false;
-}
-
-void MainFormFeatures::SetEncoderLevel(int) {
-  NotBuilt(L"SetEncoderLevel");
-}
-
-void MainFormFeatures::RefreshEncoderPage() {
-  NotBuilt(L"RefreshEncoderPage");
-}
-
-void MainFormFeatures::RefreshVoiceEffectPage() {
-  NotBuilt(L"RefreshVoiceEffectPage");
-}
-
-void MainFormFeatures::ClearVoiceEffect() {
-  NotBuilt(L"ClearVoiceEffect");
-}
-
-void MainFormFeatures::ClearEncoder() {
-  NotBuilt(L"ClearEncoder");
-}
+bool MainFormFeatures::EncEnabled() { return encVoice_->EncAvailable(); }
+void MainFormFeatures::SetEncoderLevel(int level) { encVoice_->SetEncLevelFromBar(level); }
+void MainFormFeatures::RefreshEncoderPage() { encVoice_->ShowEnc(); }
+void MainFormFeatures::RefreshVoiceEffectPage() { encVoice_->ShowVoiceEffect(); }
+void MainFormFeatures::ClearVoiceEffect() { encVoice_->ClearVoiceEffect(); }
+void MainFormFeatures::ClearEncoder() { encVoice_->ClearEncoder(); }
 
 void MainFormFeatures::ReadEncoderAndVoiceFromRegistry() {
-  NotBuilt(L"ReadEncoderAndVoiceFromRegistry");
+  encVoice_->InitEnc();
+  encVoice_->InitVoiceEffect();
 }
 
 void MainFormFeatures::LoadDefaultProfile() {
@@ -149,10 +138,6 @@ void MainFormFeatures::ProfileLoadDialog() {
 
 void MainFormFeatures::SendLedIndicator(int) {
   NotBuilt(L"SendLedIndicator");
-}
-
-void MainFormFeatures::ReadGPIOAndSetUI() {
-  NotBuilt(L"ReadGPIOAndSetUI");
 }
 
 void MainFormFeatures::CloseMediaPlayer() {

@@ -1,10 +1,12 @@
 #pragma once
 // The feature pages of the main window and the operations the window calls from its start-up, its
-// buttons, drags, timers and tear-down. The equaliser, 3D and virtual 7.1 pages are owned here;
+// buttons, drags, timers and tear-down. The equaliser, 3D, virtual 7.1, ENC and voice-effect pages
+// are owned here;
 // the operations of features that are not built yet say so in the debug output and change
 // nothing, so the window's routing can be followed before every feature exists.
 
 #include "panel/device/DevicePorts.h"
+#include "panel/features/encvoice/EncVoicePage.h"
 #include "panel/features/equalizer/DeviceConfigImage.h"
 #include "panel/features/equalizer/Equalizer.h"
 #include "panel/features/threed/ThreeDSound.h"
@@ -32,9 +34,14 @@ struct FeatureLinks {
   std::function<void(bool)> setAnimationTimer;
   std::function<std::wstring()> skinDirectory;
   std::function<std::wstring(std::wstring_view key)> pictureName;
+  std::function<WORD()> vendorId;
+  std::function<WORD()> productId;
+  std::function<int()> currentPage;
+  std::function<SliderRange()> encSliderRange;
+  std::function<void()> showEncoderWarning;
 };
 
-class MainFormFeatures final : private features::Virtual7ch1Host {
+class MainFormFeatures final : private features::Virtual7ch1Host, private features::EncVoiceHost {
 public:
   // `userFolder` is %APPDATA%\<InstallFolderName>, where DefaultProfile.ini lives.
   MainFormFeatures(MainWindowControls& window, FeatureLinks links, const MainFormSettings& settings,
@@ -46,6 +53,7 @@ public:
   Equalizer& Eq() { return *eq_; }
   threed::CThreeDSound& ThreeD() { return *threeD_; }
   features::CVirtual7ch1Page& Virtual7ch1() { return *virtual7ch1_; }
+  features::CEncVoicePage& EncVoice() { return *encVoice_; }
 
   // --- effects and microphone ---
   void SelectEffect(int effect);
@@ -77,7 +85,6 @@ public:
 
   // --- LED, hardware buttons, tray, test tone ---
   void SendLedIndicator(int value);
-  void ReadGPIOAndSetUI();
   void CloseMediaPlayer();
 
 private:
@@ -88,12 +95,19 @@ private:
   bool GpioScanMode() override;
   void SetAnimationTimerEnabled(bool enabled) override;
   void SwitchThreeDOff() override;
+  // EncVoiceHost (DeviceActive serves both pages)
+  WORD VendorId() override;
+  WORD ProductId() override;
+  int CurrentPage() override;
+  SliderRange EncSliderRange() override;
+  void ShowEncoderWarning() override;
 
   FeatureLinks links_;
   DeviceConfigImage image_;
   std::unique_ptr<Equalizer> eq_;
   std::unique_ptr<threed::CThreeDSound> threeD_;
   std::unique_ptr<features::CVirtual7ch1Page> virtual7ch1_;
+  std::unique_ptr<features::CEncVoicePage> encVoice_;
 };
 
 }  // namespace vorma::shell

@@ -24,8 +24,8 @@ bool SkipsDeviceCheckOnDown(int tag) {
 bool TAudioMainForm::SwitchLockIgnores(int tag) const {
   // A hardware switch owns the 7.1 on/off state: the user cannot click the speakers or the enable
   // button, nor RESET while the switch is off; the switch's own simulated presses pass.
-  if (!config_.gpio.SwitchMode() || m_bGPIOScanMode != 0) return false;
-  return IsSpeakerOrEnableTag(tag) || (tag == 48 && m_nGPIOOnOff == 0);
+  if (!config_.gpio.SwitchMode() || GpioScanMode() != 0) return false;
+  return IsSpeakerOrEnableTag(tag) || (tag == 48 && GpioOnOff() == 0);
 }
 
 void TAudioMainForm::ShowDeviceWarning() {
@@ -42,7 +42,7 @@ void TAudioMainForm::OnImageMouseDown(forms::Control& sender, const forms::Mouse
   DebugWrite(L"TAudioMainForm::OnImageMouseDown");
   DebugPrint(L"[TAudioMainForm::OnImageMouseDown] Image->Tag = %d", tag);
   DebugPrint(L"[TAudioMainForm::OnImageMouseDown] Image->Tag = %d, m_nGPIOOnOff = %d, m_bGPIOScanMode=%d", tag,
-             m_nGPIOOnOff, m_bGPIOScanMode);
+             GpioOnOff(), GpioScanMode());
   if (SwitchLockIgnores(tag)) return;
   DebugWrite(L"TAudioMainForm::OnImageMouseDown[1]");
   if (!SkipsDeviceCheckOnDown(tag) && !DeviceActive() && tag != 4) {
@@ -57,7 +57,7 @@ void TAudioMainForm::OnImageMouseUp(forms::Control& sender, const forms::MouseEv
   const int tag = sender.Tag();
   DebugWrite(L"TAudioMainForm::OnImageMouseUp");
   DebugPrint(L"[TAudioMainForm::OnImageMouseDown] Image->Tag = %d, m_nGPIOOnOff = %d, m_bGPIOScanMode=%d", tag,
-             m_nGPIOOnOff, m_bGPIOScanMode);
+             GpioOnOff(), GpioScanMode());
   if (SwitchLockIgnores(tag)) return;
   RunMouseUpAction(tag);
 }

@@ -284,6 +284,53 @@ TEST_F(MainFormTest, SwitchModeLocksTheSurroundEnableButton) {
   EXPECT_EQ(dialogs_.shown.size(), 2u);
 }
 
+// A hardware switch on GPIO 3 owns the 7.1 on/off state: the user can neither click the enable
+// button nor drag a speaker, and RESET only works while the switch is on.
+TEST_F(MainFormTest, HardwareSwitchOwnsSurroundAndALockedSpeakerPressStartsNoDrag) {
+  WriteProfileString(ConfigPath(), L"GPIO", L"MODE", L"1");
+  WriteProfileString(ConfigPath(), L"GPIO", L"ENABLE", L"0,0,0,1,0,0,0,0,0,0");
+  WriteProfileString(ConfigPath(), L"GPIO", L"DIPSWMODE", L"1");  // reports go to the function table
+  WriteProfileString(ConfigPath(), L"GPIOFunction", L"3", L"F7");
+  const test::DeviceNumber device = Plug("72xx", 0x7201);
+  Start();
+  // The switch is at rest (level 1, active low): off.
+  ASSERT_EQ(form_->Buttons().GpioOnOff(), 0);
+  EXPECT_EQ(form_->FeatureState(47), 0);
+  EXPECT_EQ(form_->CurrentPage(), 4);
+
+  forms::Image& speaker = Image(L"VirtualLImage");
+  const int left = speaker.Left(), top = speaker.Top();
+  CursorAt(left + speaker.Width() / 2, top + speaker.Height() / 2);
+  form_->OnMsgLButtonDown();
+  EXPECT_EQ(form_->CurrentDragMode(), DragMode::None);
+  CursorAt(left + speaker.Width() / 2 + 30, top + speaker.Height() / 2 + 30);
+  form_->OnMsgMouseMove();
+  form_->OnMsgLButtonUp();
+  EXPECT_EQ(speaker.Left(), left);
+  TakeJournal(device);
+  Press(L"VirtualEnableImage");
+  Press(L"VirtualResetImage");
+  EXPECT_EQ(TakeJournal(device, {"sdk"}), std::vector<std::string>{});
+
+  // The switch moves to its active level: its scan report turns 7.1 on through the enable button.
+  ASSERT_EQ(client.SetGpioLevel(device, 3, 0), virtual72xx::kOk);
+  const ULONGLONG deadline = GetTickCount64() + 10000;
+  while (form_->FeatureState(47) != 1 && GetTickCount64() < deadline) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    application_.ProcessMessages();
+  }
+  EXPECT_EQ(form_->FeatureState(47), 1);
+  EXPECT_EQ(form_->Buttons().GpioOnOff(), 1);
+  const std::vector<std::string> sent = TakeJournal(device, {"sdk DLLQZ_SetVirtual7ch1_OnOff"});
+  EXPECT_EQ(sent, std::vector<std::string>{"sdk DLLQZ_SetVirtual7ch1_OnOff 1 -> 0"});
+  // Still locked for the mouse; RESET works now that the switch is on.
+  Press(L"VirtualEnableImage");
+  EXPECT_EQ(form_->FeatureState(47), 1);
+  form_->OnMsgLButtonDown();
+  EXPECT_EQ(form_->CurrentDragMode(), DragMode::None);
+  form_->OnMsgLButtonUp();
+}
+
 // The shipped configuration makes 3D and virtual 7.1 exclude each other.
 TEST_F(MainFormTest, ThreeDAndSurroundExcludeEachOther) {
   Plug("72xx", 0x7201);

@@ -134,7 +134,7 @@ void CEncVoicePage::ToggleEncFromButton() {
 }
 
 void CEncVoicePage::ENCSliderImageMouseDown(POINT cursor) {
-  if (!ControlsUsable()) return;
+  if (!host_.DeviceActive() || !encAvailable_) return;
   forms::Image* slider = controls_.ImageNamed(L"ENCSliderImage");
   if (!slider) return;
   sliderPressCursor_ = cursor;
@@ -236,11 +236,10 @@ void CEncVoicePage::VMEffectImageClick(int mode) {
 
 // --------------------------------------------------------------------------------------- lifecycle
 
-void CEncVoicePage::DeviceRemoved() {
+void CEncVoicePage::ClearVoiceEffect() {
   voiceEnable_ = 0;
   voiceMode_ = 0;
   SetVoiceEffectOnOff(0, 0);
-  encEnable_ = 0;  // the switch keeps its picture until the next ShowEnc
   ShowVoiceEffect();
 }
 

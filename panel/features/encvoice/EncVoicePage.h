@@ -45,7 +45,8 @@ public:
   // A hardware ENC button: ENC flips and reaches the device; the switch is redrawn only while the
   // ENC page is shown. Neither the device nor ENC availability is checked.
   void ToggleEncFromButton();
-  // The ENC slider's own handlers; the cursor in screen coordinates.
+  // The ENC slider's own handlers; the cursor in screen coordinates. Without ENC the press does
+  // nothing: the window's drag has already shown the warning for it.
   void ENCSliderImageMouseDown(POINT cursor);
   void ENCSliderImageMouseMove(POINT cursor);
   void ENCSliderImageMouseUp();
@@ -62,8 +63,14 @@ public:
   void VMEffectImageClick(int mode);  // VMEffectNoneImageClick (0) .. VMEffect4ImageClick (4)
 
   // --- lifecycle ---
-  // The device went away: voice effect off and mode 0 (stored, not sent), ENC enable 0.
-  void DeviceRemoved();
+  // The device went away: voice effect off and mode 0 (stored, not sent, the buttons redrawn so),
+  // then ENC enable 0 (its switch keeps its picture until the next ShowEnc).
+  void ClearVoiceEffect();
+  void ClearEncoder() { encEnable_ = 0; }
+  void DeviceRemoved() {
+    ClearVoiceEffect();
+    ClearEncoder();
+  }
   // Window destruction with the device's HID interface still open: ENC off, voice effect off.
   void Shutdown();
 

@@ -86,7 +86,7 @@ TEST_F(EncVoicePageTest, DeviceWithoutAnEncEntryAnswersEveryControlWithTheWarnin
   page->ENCSliderImageMouseUp();
   page->VMFunctionImageClick();
   for (int mode = 0; mode < 5; ++mode) page->VMEffectImageClick(mode);
-  EXPECT_EQ(host.warnings, 8);
+  EXPECT_EQ(host.warnings, 7);  // the slider's press leaves the warning to the window's drag
   EXPECT_EQ(SdkCalls(), Lines{});
   EXPECT_FALSE(Stored(features::kEncValueMapKey, L"VID_1E4B&PID_7201"));
 
@@ -94,7 +94,7 @@ TEST_F(EncVoicePageTest, DeviceWithoutAnEncEntryAnswersEveryControlWithTheWarnin
   host.deviceActive = false;
   page->ENCFunctionImageClick();
   page->VMFunctionImageClick();
-  EXPECT_EQ(host.warnings, 8);
+  EXPECT_EQ(host.warnings, 7);
 }
 
 TEST_F(EncVoicePageTest, ReadFailuresOfTheRegistryLeaveEncUnavailable) {
