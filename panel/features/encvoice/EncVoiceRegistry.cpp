@@ -15,7 +15,8 @@ std::optional<unsigned long> Read(const std::wstring& subKey, const std::wstring
   unsigned long value = 0;
   const int result = GetRegistryDword(subKey, name, value);
   if (result != kRegistryDone) {
-    DebugPrint(L"***** GetRegistryDword %ls\\%ls FAIL! ***** (ret = %d)\n", subKey.c_str(), name.c_str(), result);
+    // Not a failure of the panel: a missing value is how the registry says "not set up".
+    DebugPrint(L"##### %ls\\%ls = (none, ret = %d)\n", subKey.c_str(), name.c_str(), result);
     return std::nullopt;
   }
   return value;
