@@ -30,14 +30,13 @@ int ReadStrict(const std::wstring& path, const wchar_t* section, const wchar_t* 
 }
 
 // A comma-separated list read strictly with the item rule of every value: every comma separates
-// and spaces belong to the entries. Entries beyond the tenth are ignored; an empty value has none.
+// and spaces belong to the entries. There are ten pins: entries beyond the tenth are ignored, not
+// even converted; an empty value has none.
 std::array<int, kGpioCount> ReadStrictList(const std::wstring& path, const wchar_t* section, const wchar_t* key) {
   std::array<int, kGpioCount> values{};
   const std::vector<std::wstring> entries = SplitValueItems(ReadValue(path, section, key));
-  for (size_t index = 0; index < entries.size(); ++index) {
-    const int value = StrictInteger(entries[index]);
-    if (index < values.size()) values[index] = value;
-  }
+  for (size_t index = 0; index < entries.size() && index < values.size(); ++index)
+    values[index] = StrictInteger(entries[index]);
   return values;
 }
 

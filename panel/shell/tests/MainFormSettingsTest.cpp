@@ -49,6 +49,16 @@ TEST(MainFormSettings, ReadsEveryValueWithItsDefaults) {
   EXPECT_EQ(settings.gpio.function[3], -1);  // missing
 }
 
+// Ten pins: an ENABLE list longer than that ends after its tenth entry, whatever follows.
+TEST(MainFormSettings, EnableEntriesBeyondTheTenthAreIgnored) {
+  test::TempFolder folder;
+  const std::wstring path = folder.WriteBytes(
+      L"AudioConfig.cfg", "[Skin]\r\nRegionCut=0\r\n[GPIO]\r\nMODE=0\r\nENABLE=0,0,0,0,0,0,0,0,0,1,x,1\r\n" + GpioActive());
+  const MainFormSettings settings = ReadMainFormSettings(path);
+  EXPECT_EQ(settings.gpio.enable[9], 1);
+  EXPECT_EQ(settings.gpio.enable[0], 0);
+}
+
 TEST(MainFormSettings, EmptyScalarGivesTwo) {
   test::TempFolder folder;
   const std::wstring path = folder.WriteBytes(L"AudioConfig.cfg", kValidBase + GpioActive());
@@ -72,6 +82,10 @@ TEST(MainFormSettings, StrictValuesStopTheStart) {
        L"'on' is not a valid integer value"},
       {"empty ENABLE entry", "[Skin]\r\nRegionCut=0\r\n[GPIO]\r\nMODE=0\r\nENABLE=1,,1\r\n" + GpioActive(),
        L"'' is not a valid integer value"},
+      {"MODE with a unit", "[Skin]\r\nRegionCut=0\r\n[GPIO]\r\nMODE=1 x\r\n" + GpioActive(),
+       L"'1 x' is not a valid integer value"},
+      {"GPIOActive a word", "[Skin]\r\nRegionCut=0\r\n[GPIO]\r\nMODE=0\r\n" + GpioActive("3") + "3=high\r\n",
+       L"'high' is not a valid integer value"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
