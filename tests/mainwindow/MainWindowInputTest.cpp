@@ -275,8 +275,9 @@ TEST_F(MainWindowInputTest, ClosingTheWindowSwitchesTheDeviceFunctionsOff) {
   EXPECT_LT(registerOff, surroundOff);
   EXPECT_LT(surroundOff, encOff);
   EXPECT_LT(encOff, voiceOff);
-  // The transaction ends after the last of them.
+  // The transaction ends after the last of them, and only then is the HID handle closed.
   EXPECT_LT(indexOf("-> end", voiceOff), journal.size());
+  EXPECT_LT(indexOf("-> end", voiceOff), indexOf("hid.close", voiceOff));
   EXPECT_TRUE(PanelMainWindows().empty());
 }
 
