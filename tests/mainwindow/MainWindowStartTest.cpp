@@ -99,10 +99,16 @@ TEST(MainWindowStart, MissingSdkLibraryShowsItsResultAndEnds) {
 TEST(MainWindowStart, AValueThatIsNotANumberStaysInItsErrorBoxUntilClosed) {
   struct Case {
     const char* name;
-    const char* badMode;      // [GPIO] MODE of the program's configuration
+    const char* mode;         // [GPIO] MODE of the program's configuration
+    const char* enable;       // [GPIO] ENABLE
+    const char* active3;      // [GPIOActive] 3
     const char* languageIni;  // the English Language.ini, or null for the shipped one
   };
-  const Case cases[] = {{"GPIO MODE", "abc", nullptr}, {"GlobalFont ColorUp", "0", "[GlobalFont]\r\nColorUp=abc\r\n"}};
+  const Case cases[] = {
+      {"GPIO MODE", "abc", "0,0,0,0,0,0,0,0,0,0", "1", nullptr},
+      {"GPIO ENABLE item", "0", "0,1,abc", "1", nullptr},
+      {"GPIOActive 3", "1", "0,0,0,1,0,0,0,0,0,0", "abc", nullptr},
+      {"GlobalFont ColorUp", "0", "0,0,0,0,0,0,0,0,0,0", "1", "[GlobalFont]\r\nColorUp=abc\r\n"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     test::PanelFolder folder(VORMA_PANEL_EXE);
@@ -112,9 +118,9 @@ TEST(MainWindowStart, AValueThatIsNotANumberStaysInItsErrorBoxUntilClosed) {
                       std::string("[Install]\r\nInstallAppTitle=Vorma Main Window Test\r\nInstallFolderName=Vorma\r\n"
                                   "[Language]\r\nLanguageFolderName=Languages\r\nDefaultLanguage=English\r\n"
                                   "[Skin]\r\nSkinFolderName=Skins\r\nDefaultSkin=Graphite\r\nRegionCut=0\r\n"
-                                  "[GPIO]\r\nMODE=") + c.badMode +
-                          "\r\nENABLE=0,0,0,0,0,0,0,0,0,0\r\n"
-                          "[GPIOActive]\r\n0=1\r\n1=1\r\n2=1\r\n3=1\r\n4=1\r\n5=1\r\n6=1\r\n7=1\r\n8=1\r\n9=1\r\n");
+                                  "[GPIO]\r\nMODE=") + c.mode + "\r\nENABLE=" + c.enable +
+                          "\r\n[GPIOActive]\r\n0=1\r\n1=1\r\n2=1\r\n3=" + c.active3 +
+                          "\r\n4=1\r\n5=1\r\n6=1\r\n7=1\r\n8=1\r\n9=1\r\n");
     if (c.languageIni) folder.WriteBytes(L"Languages\\English\\Language.ini", c.languageIni);
     test::UserAppData appData(L"Vorma", "English", "Graphite");
     test::ScopedEnvironmentVariable appDataVariable(L"APPDATA", appData.Path());
