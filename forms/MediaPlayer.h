@@ -1,7 +1,14 @@
 #pragma once
-// Plays one WAV file with PlaySoundW, asynchronously. Only one sound of the process plays at a time.
+// The form's media player for one PCM WAV file: Open reads the file, Play starts it from the
+// beginning on the default playback device (asynchronously), Position and Length say how far it
+// has played, in milliseconds, so a caller can start it again exactly when it reaches the end.
 
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace vorma::forms {
 
@@ -12,18 +19,26 @@ public:
   MediaPlayer(const MediaPlayer&) = delete;
   MediaPlayer& operator=(const MediaPlayer&) = delete;
 
-  // Remembers the file; fails when it does not exist.
+  // Reads the file's format and samples; fails (and stays closed) when it is missing or is not a
+  // PCM WAV file.
   bool Open(const std::wstring& path);
   bool IsOpen() const { return !path_.empty(); }
   const std::wstring& FileName() const { return path_; }
-  // Starts playing from the beginning; loop repeats until Stop.
-  bool Play(bool loop = false);
+  // Starts playing from the beginning (stopping a play in progress).
+  bool Play();
+  bool Playing() const { return out_ != nullptr; }
+  // Milliseconds played; equal to Length() once the whole file has played.
+  unsigned long Position() const;
+  unsigned long Length() const;
   void Stop();
   void Close();
 
 private:
   std::wstring path_;
-  bool playing_ = false;
+  WAVEFORMATEX format_{};
+  std::vector<char> samples_;
+  HWAVEOUT out_ = nullptr;
+  std::unique_ptr<WAVEHDR> header_;  // its address stays fixed while the device holds it
 };
 
 }  // namespace vorma::forms

@@ -16,8 +16,11 @@ done
 echo "=== Testing x86_64 under Wine ==="
 export WINEPREFIX="$PWD/build/x86_64/wineprefix"
 source scripts/wine-session.sh
+source scripts/pulse-session.sh
 wine_session_kill_leftovers
 rm -rf "$WINEPREFIX"
+# The sound server first: Wine's audio driver looks for it when a program first opens a device.
+pulse_session_start
+trap 'wine_session_stop; pulse_session_stop' EXIT
 wine_session_start
-trap wine_session_stop EXIT
 ctest --test-dir build/x86_64 --output-on-failure -j "$jobs"

@@ -39,6 +39,8 @@ public:
   int& NarrowOn() { return narrow_; }
   int& EnlargeOn() { return enlarge_; }
   const SpeakerPolarRecord& SpeakerPolars() const { return polar_; }
+  // The test tone parks the speakers on its own orbit and gives them their entries back after.
+  SpeakerPolarRecord& SpeakerPolarEntries() { return polar_; }
   float Scalar() const { return settings_.scalar; }
   // 7ch1EN of DefaultProfile.ini, read at creation; used at every device activation.
   int& DefaultEnable() { return defaultEnable_; }

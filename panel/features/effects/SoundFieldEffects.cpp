@@ -1,0 +1,68 @@
+#include "panel/features/effects/SoundFieldEffects.h"
+
+#include "foundation/DebugOutput.h"
+#include "panel/device/FilterControl.h"
+
+#include <array>
+#include <string>
+
+namespace vorma::features {
+namespace {
+
+constexpr std::array<const wchar_t*, kEffectCount> kEffectSkinNames{L"Non", L"Theater", L"Bathroom", L"Livingroom",
+                                                                   L"StoneGallery"};
+
+}  // namespace
+
+const wchar_t* EffectSkinName(int effect) {
+  return effect >= 1 && effect <= kEffectCount ? kEffectSkinNames[effect - 1] : nullptr;
+}
+
+CSoundFieldEffects::CSoundFieldEffects(MainWindowControls& controls, FilterPort& filter,
+                                       std::function<bool()> deviceActive)
+    : controls_(controls), filter_(filter), deviceActive_(std::move(deviceActive)) {}
+
+void CSoundFieldEffects::SelectEffect(int effect) {
+  effect_ = effect;
+  ShowEffect(effect);
+  SendEffect(effect);
+}
+
+void CSoundFieldEffects::ShowEffect(int effect) {
+  for (int n = 1; n <= kEffectCount; ++n) {
+    const bool selected = n == effect;
+    const std::wstring key = std::wstring(L"EffectButton") + EffectSkinName(n) + (selected ? L"ImageDown" : L"ImageUp");
+    if (forms::Image* image = controls_.FindImageByTag(15 + n)) controls_.ChangeImageAttr(*image, key);
+    if (forms::Label* label = controls_.FindLabelByTag(15 + n))
+      controls_.SetLabelColor(*label, L"LabelEffectNothing", selected);
+  }
+  if (const wchar_t* name = EffectSkinName(effect))
+    if (forms::Image* picture = controls_.ImageNamed(L"EffectPicImage"))
+      controls_.ChangeImageAttr(*picture, std::wstring(L"EffectPic") + name + L"Image");
+}
+
+void CSoundFieldEffects::SendEffect(int effect) {
+  const int selected = SetFilterEffect(filter_, static_cast<std::uint32_t>(effect - 1));
+  const int applied = SetFilterSwitch(filter_, 1);
+  if (selected != kFilterDone || applied != kFilterDone)
+    DebugPrint(L"[CSoundFieldEffects::SendEffect] effect %d: select %d, apply %d\n", effect, selected, applied);
+}
+
+void CSoundFieldEffects::StartUp() {
+  effect_ = 1;
+  ShowEffect(effect_);
+}
+
+void CSoundFieldEffects::SendApply() { SetFilterSwitch(filter_, 1); }
+
+void CSoundFieldEffects::ShutDown() {
+  SetFilterEffect(filter_, 0);
+  SetFilterSwitch(filter_, 1);
+}
+
+void CSoundFieldEffects::Reset() {
+  effect_ = 1;
+  ShowEffect(effect_);
+}
+
+}  // namespace vorma::features
