@@ -1,6 +1,6 @@
 #include "foundation/AudioConfig.h"
 
-#include "foundation/DebugOutput.h"
+#include "foundation/AudioConfigRecord.h"
 #include "foundation/Wow64.h"
 
 #include <windows.h>
@@ -33,43 +33,14 @@ std::wstring NativeSystemDirectory(bool wow64) {
 // The installer's two extra keys are read at their places in the sequence when given.
 void ReadConfigRecord(const std::wstring& configFileName, const std::wstring& programFullPath, AudioConfigInfo& r,
                       std::wstring* shortcutFolderNameUp, std::wstring* soundEffectAppFileName) {
-  const size_t lastBackslash = programFullPath.find_last_of(L'\\');
-  const size_t nameStart = lastBackslash == std::wstring::npos ? 0 : lastBackslash + 1;
-  r.SourceAppFileName = programFullPath.substr(nameStart);
-  r.SourceFolderFullPath = programFullPath.substr(0, nameStart);
-  DebugPrint(L"##### SourceAppFileName = %s\n", r.SourceAppFileName.c_str());
-  DebugPrint(L"##### SourceFolderFullPath = %s\n", r.SourceFolderFullPath.c_str());
-  r.AppFolder = r.SourceFolderFullPath;
-
-  const std::wstring path = r.SourceFolderFullPath + configFileName;
-  ReadProfileValue(path, L"Language", L"LanguageFolderName", r.LanguageFolderName);
-  ReadProfileValue(path, L"Skin", L"SkinFolderName", r.SkinFolderName);
-  ReadProfileValue(path, L"Install", L"InstallAppTitle", r.InstallAppTitle);
-  ReadProfileValue(path, L"Install", L"InstallIconFileName", r.InstallIconFileName);
-  ReadProfileValue(path, L"Install", L"InstallFolderName", r.InstallFolderName);
-  ReadProfileValue(path, L"Install", L"ShortcutFolderName", r.ShortcutFolderName);
-  if (shortcutFolderNameUp) ReadProfileValue(path, L"Install", L"ShortcutFolderNameUp", *shortcutFolderNameUp);
-  ReadProfileValue(path, L"Install", L"AppShortcutName", r.AppShortcutName);
-  ReadProfileValue(path, L"Uninstall", L"UninstallAppTitle", r.UninstallAppTitle);
-  ReadProfileValue(path, L"Uninstall", L"UninstallIconFileName", r.UninstallIconFileName);
-  ReadProfileValue(path, L"Uninstall", L"UninstallShortcutName", r.UninstallShortcutName);
-  ReadProfileValue(path, L"Uninstall", L"Publisher", r.Publisher);
-  ReadProfileValue(path, L"Uninstall", L"UninstallDisplayName", r.UninstallDisplayName);
-  ReadProfileValue(path, L"Application", L"DeviceActiveIconFileName", r.DeviceActiveIconFileName);
-  ReadProfileValue(path, L"Application", L"DeviceUnactiveIconFileName", r.DeviceUnactiveIconFileName);
-  ReadProfileValue(path, L"Application", L"TrayIconRestorOn", r.TrayIconRestorOn);
-  ReadProfileValue(path, L"Install", L"APPFileName", r.APPFileName);
-  ReadProfileValue(path, L"Install", L"UserManualShortcutName", r.UserManualShortcutName);
-  ReadProfileValue(path, L"Uninstall", L"UninstallFileName", r.UninstallFileName);
-  ReadProfileValue(path, L"DebugLevel", L"Application", r.DebugLevelApplication);
-  ReadProfileValue(path, L"DebugLevel", L"Service", r.DebugLevelService);
-  ReadProfileValue(path, L"Install", L"EffectAPPFileName", r.EffectAPPFileName);
-  ReadProfileValue(path, L"Install", L"EffectAppShortcutName", r.EffectAppShortcutName);
-  ReadProfileValue(path, L"Plugin", L"PluginFolderName", r.PluginFolderName);
-  if (soundEffectAppFileName) ReadProfileValue(path, L"Install", L"SoundEffectAPPFileName", *soundEffectAppFileName);
-
-  if (r.DebugLevelApplication.empty()) r.DebugLevelApplication = L"0";
-  if (r.DebugLevelService.empty()) r.DebugLevelService = L"0";
+  const std::wstring configFolder = ProgramFolder(programFullPath);
+  const std::wstring path = configFolder + configFileName;
+  FillAudioConfigRecord(
+      programFullPath,
+      [&path](const wchar_t* section, const wchar_t* key, std::wstring& destination) {
+        return ReadProfileValue(path, section, key, destination);
+      },
+      r, shortcutFolderNameUp, soundEffectAppFileName);
 
   r.ProgramFilesPath = WithTrailingBackslash(ShellFolder(CSIDL_PROGRAM_FILES));
   r.InstallFolderFullPath = r.ProgramFilesPath + r.InstallFolderName + L"\\";

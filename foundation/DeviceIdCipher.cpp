@@ -10,7 +10,6 @@ namespace vorma {
 namespace {
 
 constexpr wchar_t kProviderName[] = L"Microsoft Enhanced Cryptographic Provider v1.0";
-constexpr char kKeyText[] = "Qm7rTvLw";
 constexpr size_t kBlockBytes = 8;
 
 // The layout CryptImportKey expects for a plain-text key: header, key length, key bytes.
@@ -19,7 +18,7 @@ struct PlainTextDesKeyBlob {
   DWORD keyLength;
   BYTE key[8];
 };
-static_assert(sizeof(kKeyText) - 1 == sizeof(PlainTextDesKeyBlob::key));
+static_assert(sizeof(kDeviceIdDesKey) - 1 == sizeof(PlainTextDesKeyBlob::key));
 
 // Members are destroyed in reverse order, so the key is always destroyed before its provider.
 struct DeviceIdKey {
@@ -39,7 +38,7 @@ bool OpenDeviceIdKey(DeviceIdKey& key) {
   blob.header.reserved = 0;
   blob.header.aiKeyAlg = CALG_DES;
   blob.keyLength = sizeof(blob.key);
-  std::memcpy(blob.key, kKeyText, sizeof(blob.key));
+  std::memcpy(blob.key, kDeviceIdDesKey, sizeof(blob.key));
   if (!CryptImportKey(key.provider.get(), reinterpret_cast<const BYTE*>(&blob), sizeof(blob), 0, 0,
                       key.key.put())) {
     DebugWin32Failure(L"CryptImportKey", GetLastError());

@@ -2,8 +2,6 @@
 
 #include "foundation/DeviceIdCode.h"
 
-#include <windows.h>
-
 #include <vector>
 
 namespace vorma {
@@ -17,14 +15,6 @@ std::wstring TrimSpaces(const std::wstring& text) {
   if (first == std::wstring::npos) return std::wstring();
   const size_t last = text.find_last_not_of(L' ');
   return text.substr(first, last - first + 1);
-}
-
-std::wstring UpperCase(const std::wstring& text) {
-  std::wstring upper = text;
-  if (!upper.empty())
-    LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, text.data(), static_cast<int>(text.size()), upper.data(),
-                 static_cast<int>(upper.size()));
-  return upper;
 }
 
 // True when the code decrypts to exactly the pattern's characters.
@@ -52,12 +42,23 @@ bool CodeDecryptsTo(const std::wstring& code, const std::wstring& pattern) {
 
 int CDeviceIdMgr::LoadFromConfig(const std::wstring& path, const std::wstring& section) {
   if (m_iniDocument.Load(path) != kIniLoaded) return kDeviceIdConfigCannotLoad;
+  return LoadSection(section);
+}
+
+int CDeviceIdMgr::LoadFromConfigText(std::string_view bytes, const std::wstring& section) {
+  if (m_iniDocument.LoadBytes(bytes) != kIniLoaded) return kDeviceIdConfigCannotLoad;
+  return LoadSection(section);
+}
+
+int CDeviceIdMgr::LoadSection(const std::wstring& section) {
   Clear();
-  if (!m_iniDocument.HasSection(section)) return kDeviceIdConfigNoSection;
-  std::vector<std::wstring> keys;
-  m_iniDocument.GetKeys(section, keys);
-  if (keys.empty()) return kDeviceIdConfigNoKeys;
-  for (const std::wstring& key : keys) m_rawEntries.push_back(m_iniDocument.GetValue(section, key));
+  const auto* entries = m_iniDocument.Entries(section);
+  if (!entries) return kDeviceIdConfigNoSection;
+  if (entries->empty()) return kDeviceIdConfigNoKeys;
+  // The entries in file order, in one pass: looking each value up by its key would read a key
+  // that occurs twice with the first one's value, and costs a scan of the section per key.
+  m_rawEntries.reserve(entries->size());
+  for (const auto& entry : *entries) m_rawEntries.push_back(entry.second);
   return ParseRawEntries() == 0 ? kDeviceIdConfigLoaded : kDeviceIdConfigEmptySide;
 }
 
@@ -71,19 +72,6 @@ int CDeviceIdMgr::ParseRawEntries() {
     if (CodeDecryptsTo(code, pattern)) m_entries.emplace(pattern, code);
   }
   return 0;
-}
-
-bool CDeviceIdMgr::Matches(const std::wstring& hardwareId) const {
-  const std::wstring id = UpperCase(hardwareId);
-  for (const auto& [pattern, code] : m_entries) {
-    if (pattern.size() != id.size()) continue;
-    const std::wstring upperPattern = UpperCase(pattern);
-    std::wstring masked = id;
-    for (size_t i = 0; i < upperPattern.size(); ++i)
-      if (upperPattern[i] == L'X') masked[i] = L'X';
-    if (masked == upperPattern) return true;
-  }
-  return false;
 }
 
 void CDeviceIdMgr::Clear() {

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorma {
@@ -47,6 +48,8 @@ public:
 
   // Loads every entry of the section of an INI file (keys are free names).
   int LoadFromConfig(const std::wstring& path, const std::wstring& section);
+  // The same for a configuration file's content already in memory.
+  int LoadFromConfigText(std::string_view bytes, const std::wstring& section);
   // Loads HKEY_LOCAL_MACHINE\SOFTWARE\<group>, values "1", "2", ... up to the first gap. A group that
   // did not exist is created empty and reported as a failure.
   int LoadFromRegistry(const std::wstring& group);
@@ -63,6 +66,8 @@ public:
   const std::map<std::wstring, std::wstring>& Entries() const { return m_entries; }
 
 private:
+  // Fills the list from a section of the loaded document.
+  int LoadSection(const std::wstring& section);
   // Accepts the raw entries whose code decrypts to their pattern; 1 when an entry has an empty side.
   int ParseRawEntries();
 

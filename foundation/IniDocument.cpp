@@ -1,7 +1,6 @@
 #include "foundation/IniDocument.h"
 
 #include "foundation/TextDecoding.h"
-#include "foundation/UniqueHandles.h"
 
 #include <new>
 #include <string_view>
@@ -20,28 +19,6 @@ void TrimBoth(std::wstring& text, wchar_t c) {
 }
 
 bool IsBracketed(const std::wstring& line) { return line.size() >= 2 && line.front() == L'[' && line.back() == L']'; }
-
-// Reads the whole file; returns a load result code.
-int ReadWholeFile(const std::wstring& path, std::string& bytes) {
-  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return kIniCannotOpen;
-  LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 || size.QuadPart > 0x7FFFFFFF) return kIniCannotGetLength;
-  try {
-    bytes.resize(static_cast<size_t>(size.QuadPart));
-  } catch (const std::bad_alloc&) {
-    return kIniOutOfMemoryForFile;
-  }
-  size_t done = 0;
-  while (done < bytes.size()) {
-    DWORD read = 0;
-    if (!ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &read, nullptr) || read == 0)
-      return kIniReadFailed;
-    done += read;
-  }
-  return kIniLoaded;
-}
 
 // Splits at "\n" (runs of them are one separator); the text ends at a NUL character. Each piece is
 // trimmed of spaces, then of carriage returns, so a space before a trailing carriage return stays.
@@ -79,16 +56,12 @@ void CIniSectionDefine::Parse() {
   }
 }
 
-int CIniMgr::Load(const std::wstring& path) {
-  m_strFileName = path;
-  std::string bytes;
-  if (const int result = ReadWholeFile(path, bytes); result != kIniLoaded) return result;
+int CIniMgr::LoadBytes(std::string_view bytes) {
   Clear();
-
   size_t markLength = 0;
   m_nEncoding = DetectByteOrderMark(bytes, markLength);
   std::wstring text;
-  if (!DecodeText(m_nEncoding, std::string_view(bytes).substr(markLength), text)) return kIniCannotDecode;
+  if (!DecodeText(m_nEncoding, bytes.substr(markLength), text)) return kIniCannotDecode;
   SplitLines(text, m_lines);
   return BuildSections();
 }
@@ -126,6 +99,11 @@ bool CIniMgr::HasSection(const std::wstring& section) const { return FindSection
 void CIniMgr::GetKeys(const std::wstring& section, std::vector<std::wstring>& keys) const {
   if (const CIniSectionDefine* found = FindSection(section))
     for (const auto& entry : found->m_section.m_entries) keys.push_back(entry.first);
+}
+
+const std::vector<std::pair<std::wstring, std::wstring>>* CIniMgr::Entries(const std::wstring& section) const {
+  const CIniSectionDefine* found = FindSection(section);
+  return found ? &found->m_section.m_entries : nullptr;
 }
 
 std::wstring CIniMgr::GetValue(const std::wstring& section, const std::wstring& key) const {

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -54,12 +55,18 @@ public:
   CIniMgr(const CIniMgr&) = delete;
   CIniMgr& operator=(const CIniMgr&) = delete;
 
+  // Reads the file and loads its bytes (the path is kept for FileName()).
   int Load(const std::wstring& path);
+  // Replaces the document by the text of the bytes; kIniLoaded, kIniCannotDecode or
+  // kIniOutOfMemoryForSection.
+  int LoadBytes(std::string_view bytes);
   bool HasSection(const std::wstring& section) const;
   // Appends every key of the first section of this name, in file order (duplicates included).
   void GetKeys(const std::wstring& section, std::vector<std::wstring>& keys) const;
   // The value of the first entry with this key in the first section of this name, or "".
   std::wstring GetValue(const std::wstring& section, const std::wstring& key) const;
+  // The entries of the first section of this name in file order (duplicates kept), or null.
+  const std::vector<std::pair<std::wstring, std::wstring>>* Entries(const std::wstring& section) const;
   void Clear();
 
   int Encoding() const { return m_nEncoding; }

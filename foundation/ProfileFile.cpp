@@ -1,30 +1,16 @@
 #include "foundation/ProfileFile.h"
 
-#include "foundation/ProfileStrings.h"
-#include "foundation/UniqueHandles.h"
-
-#include <windows.h>
-
-#include <algorithm>
+#include "foundation/CodePageText.h"
+#include "foundation/FileBytes.h"
+#include "foundation/ProfileLimits.h"
 
 namespace vorma {
 namespace {
 
-constexpr LONGLONG kLargestProfileFile = 64 * 1024 * 1024;
+constexpr size_t kLargestProfileFile = 64 * 1024 * 1024;
 
-std::optional<std::string> ReadWholeFile(const std::wstring& path) {
-  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  LARGE_INTEGER size{};
-  if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargestProfileFile) return std::nullopt;
-  std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
-  DWORD read = 0;
-  if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
-    return std::nullopt;
-  bytes.resize(read);
-  return bytes;
-}
-
+// A final odd byte is no whole character and is dropped (the profile functions of Wine read a
+// byte past their buffer for it).
 std::wstring Utf16Text(std::string_view bytes, bool bigEndian) {
   std::wstring text(bytes.size() / 2, L'\0');
   for (size_t i = 0; i < text.size(); ++i) {
@@ -35,23 +21,14 @@ std::wstring Utf16Text(std::string_view bytes, bool bigEndian) {
   return text;
 }
 
-std::wstring CodePageText(UINT codePage, std::string_view bytes) {
-  if (bytes.empty()) return {};
-  const int size = static_cast<int>(bytes.size());
-  const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
-  std::wstring text(static_cast<size_t>(std::max(length, 0)), L'\0');
-  if (length > 0) MultiByteToWideChar(codePage, 0, bytes.data(), size, text.data(), length);
-  return text;
-}
-
 // The profile functions take a byte-order mark for UTF-16 (either order) or UTF-8; anything else
 // is text in the ANSI code page.
 std::wstring FileText(std::string_view bytes) {
   using namespace std::string_view_literals;
-  if (bytes.starts_with("\xEF\xBB\xBF"sv)) return CodePageText(CP_UTF8, bytes.substr(3));
+  if (bytes.starts_with("\xEF\xBB\xBF"sv)) return Utf8Text(bytes.substr(3));
   if (bytes.starts_with("\xFF\xFE"sv)) return Utf16Text(bytes.substr(2), false);
   if (bytes.starts_with("\xFE\xFF"sv)) return Utf16Text(bytes.substr(2), true);
-  return CodePageText(CP_ACP, bytes);
+  return AnsiText(bytes);
 }
 
 // Blanks as the profile functions see them: ASCII white space and ^Z, nothing beyond ASCII.
@@ -80,28 +57,40 @@ std::wstring_view NextLine(std::wstring_view& rest) {
   return line;
 }
 
+// The profile functions keep names and values as C strings, so each ends at its first NUL
+// character (after the blanks around it were trimmed).
+std::wstring_view UpToNul(std::wstring_view text) { return text.substr(0, text.find(L'\0')); }
+
 // The value as the profile functions hand it out: one pair of enclosing quotes (" or ') removed,
-// cut to 255 characters. A value cut by the limit keeps the character where the quote would end.
-std::wstring Delivered(const std::wstring& stored) {
+// cut to capacity - 1 characters. A value cut by the limit keeps the character where the quote
+// would end.
+std::wstring Delivered(const std::wstring& stored, size_t capacity) {
   std::wstring_view value = stored;
   bool quoted = false;
   if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') && value.back() == value.front()) {
     quoted = true;
     value.remove_prefix(1);
   }
-  const size_t limit = kProfileValueCapacity - 1;
+  const size_t limit = capacity - 1;
   std::wstring result(value.substr(0, limit));
-  if (quoted && kProfileValueCapacity >= value.size()) result.pop_back();
+  if (quoted && capacity >= value.size()) result.pop_back();
   return result;
 }
 
 }  // namespace
 
 ProfileFile::ProfileFile(const std::wstring& path) {
-  const std::optional<std::string> bytes = ReadWholeFile(LimitedProfilePath(path));
-  if (!bytes) return;
+  std::string bytes;
+  if (ReadFileBytes(LimitedProfilePath(path), kLargestProfileFile, bytes) != FileBytesResult::kRead) return;
   loaded_ = true;
-  Parse(FileText(*bytes));
+  Parse(FileText(bytes));
+}
+
+ProfileFile ProfileFile::FromBytes(std::string_view bytes) {
+  ProfileFile file;
+  file.loaded_ = true;
+  file.Parse(FileText(bytes));
+  return file;
 }
 
 void ProfileFile::Parse(std::wstring_view text) {
@@ -115,7 +104,7 @@ void ProfileFile::Parse(std::wstring_view text) {
     if (line.front() == L'[') {
       const size_t close = line.rfind(L']');
       if (close != std::wstring_view::npos && close > 0) {
-        auto [entry, added] = sections_.try_emplace(Folded(Trimmed(line.substr(1, close - 1))));
+        auto [entry, added] = sections_.try_emplace(Folded(UpToNul(Trimmed(line.substr(1, close - 1)))));
         section = added ? &entry->second : &discarded;
         continue;
       }
@@ -123,19 +112,20 @@ void ProfileFile::Parse(std::wstring_view text) {
     }
     const size_t equals = line.find(L'=');
     if (equals == std::wstring_view::npos) {
-      section->try_emplace(Folded(line), std::nullopt);
+      section->try_emplace(Folded(UpToNul(line)), std::nullopt);
     } else {
-      section->try_emplace(Folded(Trimmed(line.substr(0, equals))), std::wstring(Trimmed(line.substr(equals + 1))));
+      section->try_emplace(Folded(UpToNul(Trimmed(line.substr(0, equals)))),
+                           std::wstring(UpToNul(Trimmed(line.substr(equals + 1)))));
     }
   }
 }
 
-int ProfileFile::Read(const wchar_t* section, const wchar_t* key, std::wstring& value) const {
+int ProfileFile::Read(const wchar_t* section, const wchar_t* key, std::wstring& value, size_t capacity) const {
   value.clear();
   const auto found = sections_.find(Folded(Trimmed(section)));
   if (found == sections_.end()) return 0;
   const auto entry = found->second.find(Folded(Trimmed(key)));
-  if (entry != found->second.end() && entry->second) value = Delivered(*entry->second);
+  if (entry != found->second.end() && entry->second) value = Delivered(*entry->second, capacity);
   return 0;
 }
 

@@ -4,8 +4,6 @@
 
 namespace vorma {
 
-std::wstring LimitedProfilePath(const std::wstring& path) { return path.substr(0, kProfileValueCapacity - 1); }
-
 int ReadProfileString(const std::wstring& path, const wchar_t* section, const wchar_t* key, std::wstring& value) {
   wchar_t buffer[kProfileValueCapacity] = {};
   const std::wstring limitedPath = LimitedProfilePath(path);

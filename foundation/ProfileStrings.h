@@ -2,6 +2,8 @@
 // The ordinary Windows private-profile reads and writes used for every INI file except the
 // device-ID sections.
 
+#include "foundation/ProfileLimits.h"
+
 #include <windows.h>
 
 #include <string>
@@ -10,12 +12,6 @@
 #undef WriteProfileString
 
 namespace vorma {
-
-inline constexpr size_t kProfileValueCapacity = 256;  // at most 255 characters are read
-
-// The path as the profile reads use it: cut to 255 characters like the buffers the profile
-// functions were always called with.
-std::wstring LimitedProfilePath(const std::wstring& path);
 
 // Reads with an empty default into `value` (at most 255 characters); an empty result means the key
 // is missing or empty. Always returns 0.

@@ -101,6 +101,12 @@ std::optional<std::int32_t> ParseStrictInteger(std::wstring_view text) {
   return static_cast<std::int32_t>(bits);
 }
 
+std::optional<std::int32_t> OffsetInteger(std::int32_t value, std::int32_t offset) {
+  const std::int64_t sum = std::int64_t{value} + offset;
+  if (sum < INT32_MIN || sum > INT32_MAX) return std::nullopt;
+  return static_cast<std::int32_t>(sum);
+}
+
 std::wstring NotAnIntegerMessage(std::wstring_view text) {
   return L"'" + std::wstring(text) + L"' is not a valid integer value";
 }

@@ -26,6 +26,10 @@ int LenientInteger(std::wstring_view text);
 // is no integer. Hexadecimal values are 32-bit patterns, so "$FF00000F" is negative.
 std::optional<std::int32_t> ParseStrictInteger(std::wstring_view text);
 
+// value + offset, or none when the sum does not fit 32 bits (a layout offset never wraps a
+// position around to the other end of the screen).
+std::optional<std::int32_t> OffsetInteger(std::int32_t value, std::int32_t offset);
+
 // The conversion error shown for a text that is not an integer: "'<text>' is not a valid integer
 // value".
 std::wstring NotAnIntegerMessage(std::wstring_view text);

@@ -120,6 +120,22 @@ TEST(DeviceIdManager, ParsesEntriesAndAcceptsOnlyThoseWhoseCodeDecryptsToThePatt
   }
 }
 
+TEST(DeviceIdManager, EntriesAreReadInFileOrderEvenUnderOneKeyName) {
+  const auto fixture = test::ReadDeviceIdFixture();
+  test::TempFolder folder;
+  const std::string text = "[USB_VID_PID]\r\nDeviceId=" + Entry(fixture, kUsbPattern) +
+                           "\r\nDeviceId=" + Entry(fixture, kHidPattern) + "\r\nOther=" +
+                           Entry(fixture, kUsbShortPattern) + "\r\n";
+  CDeviceIdMgr manager;
+  ASSERT_EQ(manager.LoadFromConfig(folder.WriteBytes(L"AudioConfig.cfg", text), kUsbDeviceIdSection),
+            kDeviceIdConfigLoaded);
+  EXPECT_EQ(manager.RawEntries(), std::vector<std::wstring>({Widen(Entry(fixture, kUsbPattern)),
+                                                             Widen(Entry(fixture, kHidPattern)),
+                                                             Widen(Entry(fixture, kUsbShortPattern))}));
+  EXPECT_EQ(manager.Entries().size(), 3u);
+  EXPECT_EQ(manager.Entries().count(Widen(kHidPattern)), 1u);
+}
+
 TEST(DeviceIdManager, CodeCharactersBeyondAsciiAreNotNarrowedIntoTheAlphabet) {
   // U+0141 narrowed to its low byte would be "A", a Base64 letter.
   const auto fixture = test::ReadDeviceIdFixture();

@@ -114,6 +114,30 @@ const std::vector<std::pair<const wchar_t*, const wchar_t*>> kUnicodeReads{
     {L"\x00DCnicode", L"CAF\x00E9"},
 };
 
+// NUL characters inside a section name, a key and a value ('|' below): the profile functions keep
+// names and values as C strings, so each ends at its NUL.
+std::wstring WithNuls(std::wstring text) {
+  for (wchar_t& c : text)
+    if (c == L'|') c = L'\0';
+  return text;
+}
+const std::wstring kNuls = WithNuls(
+    L"[Main]\r\n"
+    L"EQSlider=200|x\r\n"
+    L"Ke|y=value of a key cut at its NUL\r\n"
+    L"Spaced |=the blank before the NUL stays\r\n"
+    L"Quoted=\"in| quotes\"\r\n"
+    L"Lead=|value\r\n"
+    L"[Sec|tion]\r\n"
+    L"Key=in a section cut at its NUL\r\n"
+    L"[Other]|\r\n"
+    L"Key=after a NUL behind the header\r\n");
+const std::vector<std::pair<const wchar_t*, const wchar_t*>> kNulReads{
+    {L"Main", L"EQSlider"}, {L"Main", L"Ke"},      {L"Main", L"Key"},     {L"Main", L"Spaced"},
+    {L"Main", L"Quoted"},   {L"Main", L"Lead"},    {L"Sec", L"Key"},      {L"Section", L"Key"},
+    {L"Other", L"Key"},
+};
+
 TEST(ProfileFileTest, ReadsGiveWhatTheProfileFunctionsGive) {
   struct Case {
     const std::wstring* text;
@@ -125,6 +149,7 @@ TEST(ProfileFileTest, ReadsGiveWhatTheProfileFunctionsGive) {
       {&kLineEnds, &kLineEndReads, {Encoding::Utf16Le, Encoding::Ansi}, "line ends"},
       {&kCarriageReturnsOnly, &kLineEndReads, {Encoding::Utf16Le, Encoding::Ansi}, "CR line ends"},
       {&kUnicode, &kUnicodeReads, {Encoding::Utf16Le, Encoding::Utf8}, "Unicode"},
+      {&kNuls, &kNulReads, {Encoding::Utf16Le, Encoding::Utf16Be, Encoding::Utf8, Encoding::Ansi}, "NUL characters"},
   };
   test::TempFolder folder;
   int fileNumber = 0;
