@@ -13,6 +13,10 @@
 #include <string>
 #include <string_view>
 
+namespace vorma {
+class ProfileFile;
+}
+
 namespace vorma::shell {
 
 using buttons::GpioConfiguration;
@@ -50,5 +54,7 @@ using buttons::GpioFunctionNumber;
 // Reads every value from `configPath`. Throws ConversionError for a strictly read value that is
 // empty or not a number.
 MainFormSettings ReadMainFormSettings(const std::wstring& configPath);
+// The same for an AudioConfig.cfg already read.
+MainFormSettings ReadMainFormSettings(const ProfileFile& config);
 
 }  // namespace vorma::shell

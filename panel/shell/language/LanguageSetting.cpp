@@ -15,11 +15,10 @@ constexpr std::int32_t kOldLayoutLeftOffset = 196;
 constexpr std::int32_t kOldLayoutTopOffset = 52;
 constexpr size_t kUsedItems = 10;
 
-// Reads one key; a conversion error is kept in `error` and ends the reading. The file is read
-// once: a language's hundred profile reads would each open it again.
+// Reads one key; a conversion error is kept in `error` and ends the reading.
 class LanguageFileReader {
 public:
-  explicit LanguageFileReader(const std::wstring& path) : file_(path) {}
+  explicit LanguageFileReader(const ProfileFile& file) : file_(file) {}
 
   std::wstring Read(std::wstring_view section, std::wstring_view key) {
     section_ = section;
@@ -32,19 +31,32 @@ public:
   // An integer item of the key read last; on failure records the error and gives nothing.
   std::optional<std::int32_t> Integer(const std::wstring& item) {
     std::optional<std::int32_t> number = ParseStrictInteger(item);
-    if (!number) {
-      result_.section = section_;
-      result_.key = key_;
-      result_.message = NotAnIntegerMessage(item);
-    }
+    if (!number) Fail(item);
     return number;
+  }
+
+  // value + offset; a sum beyond 32 bits records the conversion error of the item and gives false.
+  bool Offset(const std::wstring& item, std::int32_t offset, std::int32_t& value) {
+    const std::optional<std::int32_t> moved = OffsetInteger(value, offset);
+    if (!moved) {
+      Fail(item);
+      return false;
+    }
+    value = *moved;
+    return true;
   }
 
   bool Failed() const { return !result_.Succeeded(); }
   const LanguageLoadResult& Result() const { return result_; }
 
 private:
-  ProfileFile file_;
+  void Fail(const std::wstring& item) {
+    result_.section = section_;
+    result_.key = key_;
+    result_.message = NotAnIntegerMessage(item);
+  }
+
+  const ProfileFile& file_;
   std::wstring section_;
   std::wstring key_;
   LanguageLoadResult result_;
@@ -98,10 +110,11 @@ bool ReadLabel(LanguageFileReader& reader, const LanguageKey& key, int oldVersio
     if (!page) return false;
     r.Page = *page;
   }
-  // The old window layout put every page's labels 196 right and 52 down.
+  // The old window layout put every page's labels 196 right and 52 down. A position the offset
+  // would push beyond 32 bits is no integer of this key and stops the load like any other.
   if (oldVersion != 0 && key.defaultPage != 0) {
-    if (r.HasLeft) r.Left += kOldLayoutLeftOffset;
-    if (r.HasTop) r.Top += kOldLayoutTopOffset;
+    if (r.HasLeft && !reader.Offset(items[5], kOldLayoutLeftOffset, r.Left)) return false;
+    if (r.HasTop && !reader.Offset(items[6], kOldLayoutTopOffset, r.Top)) return false;
   }
   return true;
 }
@@ -136,7 +149,8 @@ std::wstring LanguageDirectory(const std::wstring& programPath, const std::wstri
 LanguageLoadResult ReadLabelRecord(const std::wstring& iniPath, std::wstring_view section, std::wstring_view key,
                                    int defaultPage, LabelAtt& record) {
   record = LabelAtt{};
-  LanguageFileReader reader(iniPath);
+  const ProfileFile file(iniPath);
+  LanguageFileReader reader(file);
   LanguageKey row;
   row.section = section;
   row.key = key;
@@ -146,8 +160,13 @@ LanguageLoadResult ReadLabelRecord(const std::wstring& iniPath, std::wstring_vie
 }
 
 LanguageLoadResult LoadLanguageSetting(const std::wstring& langDir, int oldVersion, LanguageSetting& setting) {
+  // Read once: a language's hundred profile reads would each open the file again.
+  return LoadLanguageSetting(ProfileFile(langDir + kLanguageFileName), oldVersion, setting);
+}
+
+LanguageLoadResult LoadLanguageSetting(const ProfileFile& file, int oldVersion, LanguageSetting& setting) {
   setting.Clear();
-  LanguageFileReader reader(langDir + kLanguageFileName);
+  LanguageFileReader reader(file);
   if (ReadGlobalFont(reader, setting.Global())) {
     const auto keys = LanguageKeys();
     for (std::size_t i = 0; i < keys.size(); ++i) {

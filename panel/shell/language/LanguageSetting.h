@@ -9,6 +9,10 @@
 #include <string>
 #include <string_view>
 
+namespace vorma {
+class ProfileFile;
+}
+
 namespace vorma::shell {
 
 inline constexpr wchar_t kLanguageFileName[] = L"Language.ini";
@@ -89,5 +93,7 @@ LanguageLoadResult ReadLabelRecord(const std::wstring& iniPath, std::wstring_vie
 // record stays empty and no global value is set. With a non-zero oldVersion, labels of sections
 // that belong to a page get their given Left moved by 196 and Top by 52.
 LanguageLoadResult LoadLanguageSetting(const std::wstring& langDir, int oldVersion, LanguageSetting& setting);
+// The same for a Language.ini already read.
+LanguageLoadResult LoadLanguageSetting(const ProfileFile& file, int oldVersion, LanguageSetting& setting);
 
 }  // namespace vorma::shell

@@ -20,17 +20,16 @@ public:
   // The items of the key converted strictly; none when the value is empty or the load stopped.
   std::optional<std::vector<int>> Numbers(const wchar_t* section, const wchar_t* key) {
     if (!result_.ok) return std::nullopt;
+    section_ = section;
+    key_ = key;
     std::wstring value;
     file_.Read(section, key, value);
+    items_ = SplitValueItems(value);
     std::vector<int> numbers;
-    for (const std::wstring& item : SplitValueItems(value)) {
+    for (const std::wstring& item : items_) {
       const std::optional<int> number = ParseStrictInteger(item);
       if (!number) {
-        result_.ok = false;
-        result_.section = section;
-        result_.key = key;
-        result_.error = NotAnIntegerMessage(item);
-        DebugPrint(L"***** LoadSkinSetting [%s] %s: %s FAIL! *****\n", section, key, result_.error.c_str());
+        Fail(item);
         return std::nullopt;
       }
       numbers.push_back(*number);
@@ -39,11 +38,35 @@ public:
     return numbers;
   }
 
+  // Moves item `index` of the key read last by the old-layout offset. A value the offset would
+  // push beyond 32 bits is no integer of this key: the load stops with its conversion error.
+  bool Offset(size_t index, int offset, int& value) {
+    const std::optional<int> moved = OffsetInteger(value, offset);
+    if (!moved) {
+      Fail(index < items_.size() ? items_[index] : std::to_wstring(value));
+      return false;
+    }
+    value = *moved;
+    return true;
+  }
+
   bool Stopped() const { return !result_.ok; }
 
 private:
+  void Fail(const std::wstring& item) {
+    result_.ok = false;
+    result_.section = section_;
+    result_.key = key_;
+    result_.error = NotAnIntegerMessage(item);
+    DebugPrint(L"***** LoadSkinSetting [%s] %s: %s FAIL! *****\n", section_.c_str(), key_.c_str(),
+               result_.error.c_str());
+  }
+
   const ProfileFile& file_;
   SkinLoadResult& result_;
+  std::wstring section_;
+  std::wstring key_;
+  std::vector<std::wstring> items_;
 };
 
 // The item at `index`, or the fallback when the value has fewer items.
@@ -57,9 +80,10 @@ bool ReadSlider(LayoutReader& reader, const wchar_t* section, const wchar_t* key
                 int oldVersion, SliderRange& slider) {
   const auto numbers = reader.Numbers(section, key);
   if (reader.Stopped()) return false;
-  slider.top = numbers ? ItemOr(*numbers, 0, defaults.top) : defaults.top;
+  int top = numbers ? ItemOr(*numbers, 0, defaults.top) : defaults.top;
+  if (oldVersion != 0 && !reader.Offset(0, kOldLayoutTopOffset, top)) return false;
+  slider.top = top;
   slider.range = numbers ? ItemOr(*numbers, 1, defaults.range) : defaults.range;
-  if (oldVersion != 0) slider.top += kOldLayoutTopOffset;
   return true;
 }
 
@@ -82,13 +106,13 @@ bool ReadVirtualCenter(LayoutReader& reader, int oldVersion, SpeakerCircle& circ
     circle.radius = defaults.radius;
     return true;
   }
-  circle.x = ItemOr(*numbers, 0, defaults.x);
-  circle.y = ItemOr(*numbers, 1, defaults.y);
+  int x = ItemOr(*numbers, 0, defaults.x);
+  int y = ItemOr(*numbers, 1, defaults.y);
+  if (oldVersion != 0 && (!reader.Offset(0, kOldLayoutLeftOffset, x) || !reader.Offset(1, kOldLayoutTopOffset, y)))
+    return false;
+  circle.x = x;
+  circle.y = y;
   circle.radius = ItemOr(*numbers, 2, defaults.radius);
-  if (oldVersion != 0) {
-    circle.x += kOldLayoutLeftOffset;
-    circle.y += kOldLayoutTopOffset;
-  }
   return true;
 }
 
@@ -151,20 +175,25 @@ ImageAtt ParseImageAtt(std::wstring_view value, const PictureKey& key, int oldVe
   }
   if (items.size() > 5 && !items[5].empty()) record.Page = LenientInteger(items[5]);
   // Page pictures of the old layout sit lower and further right; the default page decides, not
-  // the page the file gives.
+  // the page the file gives. A position the offset would push beyond 32 bits is a bad number,
+  // which this lenient key reads as 0 like any other (and then moves).
   if (oldVersion != 0 && key.defaultPage != 0) {
-    if (record.HasLeft) record.Left += kOldLayoutLeftOffset;
-    if (record.HasTop) record.Top += kOldLayoutTopOffset;
+    if (record.HasLeft) record.Left = OffsetInteger(record.Left, kOldLayoutLeftOffset).value_or(kOldLayoutLeftOffset);
+    if (record.HasTop) record.Top = OffsetInteger(record.Top, kOldLayoutTopOffset).value_or(kOldLayoutTopOffset);
   }
   return record;
 }
 
 SkinLoadResult LoadSkinSetting(SkinSetting& setting, const std::wstring& skinDir, int oldVersion,
                                const SkinLoadHooks& hooks) {
+  // Read once: a few hundred profile reads of the file would each open it again.
+  return LoadSkinSetting(setting, ProfileFile(skinDir + kSkinSettingFile), oldVersion, hooks);
+}
+
+SkinLoadResult LoadSkinSetting(SkinSetting& setting, const ProfileFile& file, int oldVersion,
+                               const SkinLoadHooks& hooks) {
   DebugTraceEntry(L"TAudioMainForm::LoadSkinSetting");
   setting.ClearRecords();
-  // Read once: a few hundred profile reads of the file would each open it again.
-  const ProfileFile file(skinDir + kSkinSettingFile);
   const auto keys = PictureKeys();
   const auto records = setting.Records();
   for (size_t i = 0; i < keys.size(); ++i) {

@@ -7,6 +7,10 @@
 #include <string>
 #include <string_view>
 
+namespace vorma {
+class ProfileFile;
+}
+
 namespace vorma::shell {
 
 // The LED page keeps the colour table the colour shapes take their default colours from.
@@ -28,6 +32,10 @@ struct SkinLoadResult {
 // A layout item that is not an integer stops the load at its key: records and values read before
 // it stay, the later ones stay as they were.
 SkinLoadResult LoadSkinSetting(SkinSetting& setting, const std::wstring& skinDir, int oldVersion,
+                               const SkinLoadHooks& hooks = {});
+
+// The same for a SkinSetting.ini already read.
+SkinLoadResult LoadSkinSetting(SkinSetting& setting, const ProfileFile& file, int oldVersion,
                                const SkinLoadHooks& hooks = {});
 
 // One picture value into its record (the item rule with the old-layout offsets).

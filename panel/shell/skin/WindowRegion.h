@@ -3,22 +3,11 @@
 // header, then the rectangles), stored unchanged.
 
 #include "forms/Form.h"
+#include "panel/shell/skin/RegionData.h"
 
-#include <optional>
 #include <string>
-#include <string_view>
 
 namespace vorma::shell {
-
-struct RegionFileBounds {
-  int right = 0;
-  int bottom = 0;
-};
-
-// Checks that the block is a whole rectangle region (header size 32, type 1, room for every
-// rectangle the header counts) and returns its right and bottom bounds; none for anything else,
-// so a cut or foreign file is never read past its end.
-std::optional<RegionFileBounds> CheckRegionData(std::string_view data);
 
 // Reads the region file and makes it the window's outline (with redraw), the window sized to the
 // region's right and bottom bounds; then the client area takes MainFormImage's picture size. A

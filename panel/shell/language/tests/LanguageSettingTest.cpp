@@ -97,6 +97,28 @@ TEST_F(LanguageSettingTest, OldLayoutMovesGivenPositionsOfPageSectionsOnly) {
   }
 }
 
+TEST_F(LanguageSettingTest, AnOldLayoutOffsetBeyondTheLargestIntIsAConversionError) {
+  struct Case {
+    const char* ini;
+    const wchar_t* message;
+  } cases[] = {
+      {"[EQ]\r\nLabelEQEnable=On\r\nLabelEQReset=Reset,,,,,2147483452,20\r\n", L"'2147483452' is not a valid integer value"},
+      {"[EQ]\r\nLabelEQEnable=On\r\nLabelEQReset=Reset,,,,,10,$7FFFFFFF\r\n", L"'$7FFFFFFF' is not a valid integer value"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.ini);
+    const LanguageLoadResult result = Load(c.ini, 1);
+    EXPECT_EQ(result.key, L"LabelEQReset");
+    EXPECT_EQ(result.message, c.message);
+    EXPECT_EQ(R(L"LabelEQEnable").Text, L"On");  // read before the key
+    EXPECT_TRUE(Load(c.ini, 0).Succeeded());
+  }
+  // The largest positions the offsets still reach.
+  ASSERT_TRUE(Load("[EQ]\r\nLabelEQReset=Reset,,,,,2147483451,2147483595\r\n", 1).Succeeded());
+  EXPECT_EQ(R(L"LabelEQReset").Left, 2147483647);
+  EXPECT_EQ(R(L"LabelEQReset").Top, 2147483647);
+}
+
 TEST_F(LanguageSettingTest, GlobalFontTakesFirstItemsAndTheWholeFontValue) {
   ASSERT_TRUE(Load("[GlobalFont]\r\nColorUp=255,99\r\nColorDown=$FF00\r\nFont=Arial, Bold\r\nFontSize=11\r\n").Succeeded());
   EXPECT_EQ(setting_.Global().ColorUp, 255);

@@ -90,6 +90,13 @@ TEST(SkinLoadingTest, PictureItemsFillTheRecordWithOldLayoutOffsetsOnPagePicture
       {L"MainFormImage", L"main.bmp,10,20", 1, Att(L"main.bmp", 10, 20, 0, 0, 0, 1, 1, 0, 0)},
       {L"EQ60HzBarDownImage", L"bar.bmp,10,20", 1, Att(L"bar.bmp", 10, 20, 0, 0, 0, 1, 1, 0, 0)},
       {L"VMFunctionUpImage", L"vm.bmp,,20", 1, Att(L"vm.bmp", 0, 124, 0, 0, 8, 0, 1, 0, 0)},
+      // A position the offset would push past the largest int is a bad number, read as 0 like any
+      // other, never wrapped far off-screen; the same positions stay as they are without the offset.
+      {L"Back_EQImage", L"eq.bmp,2147483600,2147483600", 1, Att(L"eq.bmp", 392, 104, 0, 0, 1, 1, 1, 0, 0)},
+      {L"Back_EQImage", L"eq.bmp,2147483255,2147483543", 1,
+       Att(L"eq.bmp", 2147483647, 2147483647, 0, 0, 1, 1, 1, 0, 0)},
+      {L"Back_EQImage", L"eq.bmp,2147483600,99999999999", 0,
+       Att(L"eq.bmp", 2147483600, 2147483647, 0, 0, 1, 1, 1, 0, 0)},
   };
   for (const PictureCase& c : cases) {
     const ImageAtt got = ParseImageAtt(c.value, KeyNamed(c.key), c.oldVersion);
@@ -227,6 +234,32 @@ TEST_F(SkinLoadTest, ANonNumericLayoutItemStopsTheLoadAtItsKey) {
   const SkinLoadResult empty = LoadSkinSetting(setting_, skin_.Path(), 0, hooks);
   EXPECT_EQ(empty.error, L"'' is not a valid integer value");
   EXPECT_EQ(empty.key, L"Color03Shape");
+}
+
+TEST_F(SkinLoadTest, AnOldLayoutOffsetBeyondTheLargestIntStopsTheLoadAtItsKey) {
+  struct Case {
+    const char* ini;
+    const wchar_t* key;
+    const wchar_t* error;
+  } cases[] = {
+      {"[EQ]\r\nEQSlider=2147483600,120\r\n", L"EQSlider", L"'2147483600' is not a valid integer value"},
+      {"[Mic]\r\nMicSlider=2147483544\r\n", L"MicSlider", L"'2147483544' is not a valid integer value"},
+      {"[Virtual7ch1]\r\nVirtualCenter=2147483256,10,90\r\n", L"VirtualCenter",
+       L"'2147483256' is not a valid integer value"},
+      {"[Virtual7ch1]\r\nVirtualCenter=10, 2147483600 ,90\r\n", L"VirtualCenter",
+       L"' 2147483600 ' is not a valid integer value"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.ini);
+    SkinSetting setting;
+    test::WriteSkinSetting(skin_, c.ini);
+    const SkinLoadResult result = LoadSkinSetting(setting, skin_.Path(), 1);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.key, c.key);
+    EXPECT_EQ(result.error, c.error);
+    // The same values in the current layout are in range.
+    EXPECT_TRUE(LoadSkinSetting(setting, skin_.Path(), 0).ok);
+  }
 }
 
 TEST_F(SkinLoadTest, LedColourStepsRunInReadingOrderOrReportThatTheyAreMissing) {

@@ -27,6 +27,24 @@ std::string TwoRectangleRegionData() {
   return data;
 }
 
+// A region block written field by field: header bounds, then the rectangles.
+std::string RegionData(RECT bounds, std::initializer_list<RECT> rectangles) {
+  RGNDATAHEADER header{sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(rectangles.size()),
+                       static_cast<DWORD>(rectangles.size() * sizeof(RECT)), bounds};
+  std::string data(reinterpret_cast<const char*>(&header), sizeof(header));
+  for (const RECT& r : rectangles) data.append(reinterpret_cast<const char*>(&r), sizeof(r));
+  return data;
+}
+
+// What GetRegionData writes for an empty region: a header without rectangles.
+std::string EmptyRegionData() {
+  UniqueGdiObject empty(CreateRectRgn(0, 0, 0, 0));
+  const DWORD size = GetRegionData(static_cast<HRGN>(empty.get()), 0, nullptr);
+  std::string data(size, '\0');
+  GetRegionData(static_cast<HRGN>(empty.get()), size, reinterpret_cast<RGNDATA*>(data.data()));
+  return data;
+}
+
 // The window's region box; empty when the window has no region.
 RECT WindowRegionBox(HWND window) {
   UniqueGdiObject region(CreateRectRgn(0, 0, 0, 0));
@@ -52,6 +70,26 @@ TEST(RegionDataTest, OnlyAWholeRectangleBlockIsAccepted) {
     EXPECT_FALSE(CheckRegionData(bad).has_value()) << bad.size();
 }
 
+TEST(RegionDataTest, ARegionWithoutAreaOrWithBoundsOtherThanItsRectanglesIsRefused) {
+  const std::string empty = EmptyRegionData();
+  ASSERT_EQ(empty.size(), sizeof(RGNDATAHEADER));
+  EXPECT_FALSE(CheckRegionData(empty).has_value());
+  const struct {
+    const char* what;
+    std::string data;
+    bool accepted;
+  } cases[] = {
+      {"bounds of its rectangles", RegionData({0, 0, 300, 260}, {{0, 0, 300, 200}, {50, 200, 250, 260}}), true},
+      {"an empty rectangle beside them", RegionData({0, 0, 300, 200}, {{0, 0, 300, 200}, {5, 5, 5, 9}}), true},
+      {"only empty rectangles", RegionData({5, 5, 5, 9}, {{5, 5, 5, 9}}), false},
+      {"bounds larger", RegionData({0, 0, 4000, 260}, {{0, 0, 300, 200}, {50, 200, 250, 260}}), false},
+      {"bounds smaller", RegionData({0, 0, 300, 100}, {{0, 0, 300, 200}}), false},
+      {"negative bounds", RegionData({-10, 0, 300, 200}, {{-10, 0, 300, 200}}), false},
+      {"inverted bounds", RegionData({300, 200, 0, 0}, {{0, 0, 300, 200}}), false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CheckRegionData(c.data).has_value(), c.accepted) << c.what;
+}
+
 TEST_F(SkinWindowTest, ARegionFileCutsTheWindowAndAnUnusableOneLeavesItWhole) {
   ASSERT_TRUE(form_->Create());
   folder_.WriteBytes(L"main.bmp", TinyBmp(9, 6));
@@ -66,7 +104,9 @@ TEST_F(SkinWindowTest, ARegionFileCutsTheWindowAndAnUnusableOneLeavesItWhole) {
   EXPECT_EQ(form_->ClientHeight(), 6);
 
   const std::wstring cut = folder_.WriteBytes(L"cut.rgn", data.substr(0, 40));
-  for (const std::wstring& path : {cut, folder_.File(L"missing.rgn")}) {
+  // An empty region would make the window invisible.
+  const std::wstring empty = folder_.WriteBytes(L"empty.rgn", EmptyRegionData());
+  for (const std::wstring& path : {cut, empty, folder_.File(L"missing.rgn")}) {
     vorma::test::DebugLineRecorder lines;
     EXPECT_FALSE(SetWindowRegionFromFile(*form_, path));
     bool reported = false;
