@@ -5,7 +5,8 @@
 set -euo pipefail
 
 packages=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth
-          googletest fonts-wqy-microhei openssl python3 pulseaudio pulseaudio-utils)
+          googletest fonts-wqy-microhei openssl python3 pulseaudio pulseaudio-utils
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

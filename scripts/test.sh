@@ -1,6 +1,7 @@
 #!/bin/bash
-# Installs what is missing, builds both architectures and runs every test under Wine inside Xvfb
-# with a throw-away WINEPREFIX. Ends with CTest's summary; exits non-zero when anything fails.
+# Installs what is missing, builds both architectures, runs each fuzz target of the parsers briefly
+# over its committed corpus (natively, scripts/fuzz.sh) and every test under Wine inside Xvfb with
+# a throw-away WINEPREFIX. Ends with CTest's summary; exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +13,10 @@ for arch in i686 x86_64; do
   cmake -S . -B "build/$arch" -DCMAKE_TOOLCHAIN_FILE="cmake/toolchain-$arch.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "build/$arch" -j "$jobs"
 done
+
+# About 20 s a target, so an input that once broke a parser is tried again on every run. It runs
+# beside other work, and libFuzzer times inputs by the clock: 5 s before an input counts as slow.
+FUZZ_PARALLEL="$jobs" FUZZ_TIMEOUT=5 scripts/fuzz.sh 20
 
 echo "=== Testing x86_64 under Wine ==="
 export WINEPREFIX="$PWD/build/x86_64/wineprefix"
