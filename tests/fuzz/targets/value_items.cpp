@@ -2,7 +2,7 @@
 // panel reads from its skin, language and configuration files.
 
 #include "foundation/ValueItems.h"
-#include "panel/shell/MainFormSettings.h"
+#include "panel/buttons/GpioConfiguration.h"
 #include "tests/fuzz/support/FuzzCheck.h"
 
 #include <algorithm>
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
       OffsetInteger(*number, 392);
       OffsetInteger(*number, -392);
     }
-    shell::GpioFunctionNumber(item);
+    buttons::GpioFunctionNumber(item);
   }
   return 0;
 }
