@@ -23,7 +23,7 @@ bool Application::Initialize() {
     return false;
   }
   // The track bar's window class comes from the common controls.
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
   if (!InitCommonControlsEx(&controls)) DebugWrite(L"***** InitCommonControlsEx FAIL! *****\n");
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);

@@ -6,10 +6,11 @@
 namespace vorma::forms {
 
 Button::Button(Form& owner, const ButtonArgs& args)
-    : WindowedControl(owner, ControlKind::Button, args), caption_(args.caption) {}
+    : WindowedControl(owner, ControlKind::Button, args), caption_(args.caption), isDefault_(args.isDefault) {}
 
 bool Button::CreateControlWindow(HWND parent) {
-  window_.reset(MakeWindow(parent, L"BUTTON", caption_, WS_TABSTOP | BS_PUSHBUTTON, BoundsRect()));
+  const DWORD style = WS_TABSTOP | (isDefault_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+  window_.reset(MakeWindow(parent, L"BUTTON", caption_, style, BoundsRect()));
   return static_cast<bool>(window_);
 }
 

@@ -9,6 +9,7 @@ namespace vorma::forms {
 
 struct ButtonArgs : ControlArgs {
   std::wstring caption;
+  bool isDefault = false;  // drawn as the default button; Enter in the form presses it
 };
 
 class Button final : public WindowedControl {
@@ -22,6 +23,7 @@ private:
   bool CreateControlWindow(HWND parent) override;
   void SaveState() override;
   std::wstring caption_;
+  bool isDefault_;
 };
 
 struct RadioButtonArgs : ControlArgs {

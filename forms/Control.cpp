@@ -24,8 +24,17 @@ void Control::SetVisible(bool visible) {
   Invalidate();
 }
 
+void Control::SetHiddenByPage(bool hidden) {
+  if (hiddenByPage_ == hidden) return;
+  hiddenByPage_ = hidden;
+  VisibilityChanged();
+  Invalidate();
+}
+
 void Control::SetEnabled(bool enabled) {
+  if (enabled_ == enabled) return;
   enabled_ = enabled;
+  EnabledChanged();
   Invalidate();
 }
 

@@ -13,7 +13,10 @@ namespace vorma::forms {
 class Form;
 class Control;
 
-enum class ControlKind { Image, Label, Shape, Bevel, CheckBox, RadioButton, RadioGroup, TrackBar, Button, GroupBox, ListBox };
+enum class ControlKind {
+  Image, Label, Shape, Bevel, CheckBox, RadioButton, RadioGroup, TrackBar, Button, GroupBox, ListBox,
+  ComboBox, ProgressBar, Notebook
+};
 
 enum class MouseButton { Left, Right, Middle };
 
@@ -54,8 +57,12 @@ public:
   int Tag() const { return tag_; }
   void SetTag(int tag) { tag_ = tag; }
 
+  // The control's own visibility; it is on screen only while no notebook page hides it as well.
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
+  bool Showing() const { return visible_ && !hiddenByPage_; }
+  // A notebook shows and hides the controls of its pages through this, leaving Visible() alone.
+  void SetHiddenByPage(bool hidden);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
 
@@ -92,6 +99,7 @@ protected:
   // Called after the bounds or visibility changed, for windowed controls to follow.
   virtual void BoundsChanged() {}
   virtual void VisibilityChanged() {}
+  virtual void EnabledChanged() {}
 
 private:
   Form& owner_;
@@ -103,6 +111,7 @@ private:
   int width_;
   int height_;
   bool visible_;
+  bool hiddenByPage_ = false;
   bool enabled_;
   LPCWSTR cursor_;
 };

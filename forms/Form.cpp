@@ -30,13 +30,15 @@ bool RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
 }
 
 DWORD FormStyle(const FormArgs& args) {
-  const DWORD frame = args.borderless ? WS_POPUP : (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+  const DWORD frame = args.borderless ? WS_POPUP
+                                      : (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | (args.minimizeBox ? WS_MINIMIZEBOX : 0));
   return frame | WS_CLIPCHILDREN;
 }
 
 DWORD FormExStyle(const FormArgs& args) {
   DWORD exStyle = args.showInTaskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
   if (args.topMost) exStyle |= WS_EX_TOPMOST;
+  if (args.transparentColor) exStyle |= WS_EX_LAYERED;
   return exStyle;
 }
 
@@ -89,6 +91,7 @@ bool Form::Create(HWND owner) {
     DebugWin32Failure(L"CreateWindowExW form", GetLastError());
     return false;
   }
+  if (args_.transparentColor) SetTransparentColor(args_.transparentColor);
   for (auto& control : controls_) {
     if (control->IsWindowed()) static_cast<WindowedControl&>(*control).CreateWindowOn(window);
   }
@@ -120,6 +123,9 @@ TrackBar& Form::AddTrackBar(const TrackBarArgs& args) { return AddControl<TrackB
 Button& Form::AddButton(const ButtonArgs& args) { return AddControl<Button>(args); }
 GroupBox& Form::AddGroupBox(const GroupBoxArgs& args) { return AddControl<GroupBox>(args); }
 ListBox& Form::AddListBox(const ListBoxArgs& args) { return AddControl<ListBox>(args); }
+ComboBox& Form::AddComboBox(const ComboBoxArgs& args) { return AddControl<ComboBox>(args); }
+ProgressBar& Form::AddProgressBar(const ProgressBarArgs& args) { return AddControl<ProgressBar>(args); }
+Notebook& Form::AddNotebook(const NotebookArgs& args) { return AddControl<Notebook>(args); }
 
 Control* Form::FindControlByName(std::wstring_view name) const {
   for (const auto& control : controls_) {
@@ -138,7 +144,9 @@ Control* Form::FindControlByTag(ControlKind kind, int tag) const {
 Control* Form::ControlAt(POINT client) const {
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
     const Control& control = **it;
-    if (!control.Visible() || !control.Enabled() || control.IsWindowed()) continue;
+    if (!control.Showing() || !control.Enabled() || control.IsWindowed()) continue;
+    // A notebook only groups the controls of its pages; the form below it takes the mouse.
+    if (control.Kind() == ControlKind::Notebook) continue;
     const RECT bounds = control.BoundsRect();
     if (PtInRect(&bounds, client)) return it->get();
   }
@@ -187,6 +195,35 @@ void Form::CentreOnScreen() {
 
 void Form::SetColor(COLORREF color) {
   args_.color = color;
+  Invalidate();
+}
+
+bool Form::SetTransparentColor(std::optional<COLORREF> color) {
+  args_.transparentColor = color;
+  if (!window_) return true;
+  const HWND window = window_.get();
+  const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  if (!color) {
+    SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+    Invalidate();
+    return true;
+  }
+  SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+  if (!SetLayeredWindowAttributes(window, *color, 255, LWA_COLORKEY)) {
+    DebugWin32Failure(L"SetLayeredWindowAttributes", GetLastError());
+    return false;
+  }
+  Invalidate();
+  return true;
+}
+
+void Form::SetWindowBounds(int left, int top, int width, int height) {
+  if (!window_) return;
+  SetWindowPos(window_.get(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT client{};
+  GetClientRect(window_.get(), &client);
+  args_.clientWidth = client.right;
+  args_.clientHeight = client.bottom;
   Invalidate();
 }
 
@@ -264,7 +301,7 @@ void Form::Invalidate(const RECT* area) const {
 void Form::PaintClient(HDC dc, const RECT& area) const {
   PaintBackground(dc, area, args_.color);
   for (const auto& control : controls_) {
-    if (!control->Visible() || control->IsWindowed()) continue;
+    if (!control->Showing() || control->IsWindowed()) continue;
     RECT bounds = control->BoundsRect();
     RECT overlap;
     if (!IntersectRect(&overlap, &bounds, &area)) continue;

@@ -12,6 +12,7 @@
 #include "forms/Image.h"
 #include "forms/Label.h"
 #include "forms/ListControls.h"
+#include "forms/Notebook.h"
 #include "forms/PictureCache.h"
 #include "forms/Shape.h"
 #include "forms/Timer.h"
@@ -41,6 +42,9 @@ struct FormArgs {
   bool showInTaskbar = true;   // WS_EX_APPWINDOW; false gives a tool window
   bool topMost = false;
   COLORREF color = RGB(240, 240, 240);
+  bool minimizeBox = true;     // a framed form without it has only the system menu
+  // Pixels of this colour are see-through (a layered window with a colour key).
+  std::optional<COLORREF> transparentColor;
 };
 
 // A message the form did not handle itself; return true with a result to end its handling.
@@ -73,6 +77,9 @@ public:
   Button& AddButton(const ButtonArgs& args);
   GroupBox& AddGroupBox(const GroupBoxArgs& args);
   ListBox& AddListBox(const ListBoxArgs& args);
+  ComboBox& AddComboBox(const ComboBoxArgs& args);
+  ProgressBar& AddProgressBar(const ProgressBarArgs& args);
+  Notebook& AddNotebook(const NotebookArgs& args);
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
   Control* FindControlByName(std::wstring_view name) const;
   // The first control of the kind with the Tag, in declaration order.
@@ -94,6 +101,11 @@ public:
   void CentreOnScreen();
   COLORREF Color() const { return args_.color; }
   void SetColor(COLORREF color);
+  // Makes the pixels of the colour see-through, or (nullopt) the whole window opaque again.
+  bool SetTransparentColor(std::optional<COLORREF> color);
+  const std::optional<COLORREF>& TransparentColor() const { return args_.transparentColor; }
+  // Moves and sizes the whole window (screen coordinates, frame included).
+  void SetWindowBounds(int left, int top, int width, int height);
   // The form keeps the icons and shows them in the caption and the task bar.
   void SetIcons(UniqueIcon big, UniqueIcon small);
   // Cuts the window to the region (in window coordinates); the system owns it from then on. A

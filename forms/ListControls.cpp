@@ -51,6 +51,86 @@ void ListBox::HandleCommand(HWND, WORD code) {
   if (OnClick) OnClick(*this);
 }
 
+ComboBox::ComboBox(Form& owner, const ComboBoxArgs& args)
+    : WindowedControl(owner, ControlKind::ComboBox, args),
+      items_(args.items),
+      itemIndex_(args.itemIndex >= 0 && args.itemIndex < static_cast<int>(args.items.size()) ? args.itemIndex : -1),
+      dropDownHeight_(args.dropDownHeight) {}
+
+bool ComboBox::CreateControlWindow(HWND parent) {
+  // The height of a combo box window is the height with its list open.
+  RECT bounds = BoundsRect();
+  bounds.bottom = bounds.top + std::max(Height(), dropDownHeight_);
+  window_.reset(MakeWindow(parent, L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, bounds));
+  if (!window_) return false;
+  FillWindow();
+  return true;
+}
+
+void ComboBox::FillWindow() {
+  SendMessageW(window_.get(), CB_RESETCONTENT, 0, 0);
+  for (const std::wstring& item : items_) {
+    SendMessageW(window_.get(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  }
+  SendMessageW(window_.get(), CB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
+}
+
+void ComboBox::SaveState() { itemIndex_ = ItemIndex(); }
+
+void ComboBox::SetItems(const std::vector<std::wstring>& items) {
+  items_ = items;
+  itemIndex_ = -1;
+  if (window_) FillWindow();
+}
+
+int ComboBox::ItemIndex() const {
+  if (!window_) return itemIndex_;
+  return static_cast<int>(SendMessageW(window_.get(), CB_GETCURSEL, 0, 0));
+}
+
+void ComboBox::SetItemIndex(int index) {
+  itemIndex_ = index >= 0 && index < static_cast<int>(items_.size()) ? index : -1;
+  if (window_) SendMessageW(window_.get(), CB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
+}
+
+std::wstring ComboBox::Text() const {
+  const int index = ItemIndex();
+  return index >= 0 && index < static_cast<int>(items_.size()) ? items_[static_cast<size_t>(index)] : std::wstring();
+}
+
+void ComboBox::HandleCommand(HWND, WORD code) {
+  if (code != CBN_SELCHANGE) return;
+  itemIndex_ = ItemIndex();
+  if (OnChange) OnChange(*this);
+}
+
+ProgressBar::ProgressBar(Form& owner, const ProgressBarArgs& args)
+    : WindowedControl(owner, ControlKind::ProgressBar, args),
+      min_(args.min),
+      max_(std::max(args.min, args.max)),
+      position_(std::clamp(args.position, args.min, std::max(args.min, args.max))),
+      smooth_(args.smooth) {}
+
+bool ProgressBar::CreateControlWindow(HWND parent) {
+  window_.reset(MakeWindow(parent, PROGRESS_CLASSW, L"", smooth_ ? PBS_SMOOTH : 0, BoundsRect()));
+  if (!window_) return false;
+  SendMessageW(window_.get(), PBM_SETRANGE32, static_cast<WPARAM>(min_), static_cast<LPARAM>(max_));
+  SendMessageW(window_.get(), PBM_SETPOS, static_cast<WPARAM>(position_), 0);
+  return true;
+}
+
+void ProgressBar::SaveState() { position_ = Position(); }
+
+int ProgressBar::Position() const {
+  if (!window_) return position_;
+  return static_cast<int>(SendMessageW(window_.get(), PBM_GETPOS, 0, 0));
+}
+
+void ProgressBar::SetPosition(int position) {
+  position_ = std::clamp(position, min_, max_);
+  if (window_) SendMessageW(window_.get(), PBM_SETPOS, static_cast<WPARAM>(position_), 0);
+}
+
 TrackBar::TrackBar(Form& owner, const TrackBarArgs& args)
     : WindowedControl(owner, ControlKind::TrackBar, args),
       min_(args.min),
@@ -181,7 +261,7 @@ void RadioGroup::BoundsChanged() {
 
 void RadioGroup::VisibilityChanged() {
   WindowedControl::VisibilityChanged();
-  for (UniqueWindow& button : buttons_) ShowWindow(button.get(), Visible() ? SW_SHOW : SW_HIDE);
+  for (UniqueWindow& button : buttons_) ShowWindow(button.get(), Showing() ? SW_SHOW : SW_HIDE);
 }
 
 }  // namespace vorma::forms

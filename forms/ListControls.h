@@ -32,6 +32,63 @@ private:
   int itemIndex_;
 };
 
+struct ComboBoxArgs : ControlArgs {
+  std::vector<std::wstring> items;
+  int itemIndex = -1;  // -1: nothing selected
+  int dropDownHeight = 160;  // height of the opened list
+};
+
+// A drop-down list (the user picks one of the items, typing is not possible). OnChange runs when
+// the user picks another item; SetItemIndex does not run it.
+class ComboBox final : public WindowedControl {
+public:
+  ComboBox(Form& owner, const ComboBoxArgs& args);
+  const std::vector<std::wstring>& Items() const { return items_; }
+  void SetItems(const std::vector<std::wstring>& items);
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+  // The text of the selected item; empty when none is selected.
+  std::wstring Text() const;
+  void HandleCommand(HWND from, WORD code) override;
+
+  std::function<void(ComboBox& sender)> OnChange;
+
+private:
+  bool CreateControlWindow(HWND parent) override;
+  void SaveState() override;
+  void FillWindow();
+  std::vector<std::wstring> items_;
+  int itemIndex_;
+  int dropDownHeight_;
+};
+
+struct ProgressBarArgs : ControlArgs {
+  int min = 0;
+  int max = 100;
+  int position = 0;
+  bool smooth = true;  // one continuous bar instead of blocks
+};
+
+// Shows a position within a range; the user cannot change it.
+class ProgressBar final : public WindowedControl {
+public:
+  ProgressBar(Form& owner, const ProgressBarArgs& args);
+  int Min() const { return min_; }
+  int Max() const { return max_; }
+  int Position() const;
+  // Clamped to the range.
+  void SetPosition(int position);
+  void HandleCommand(HWND, WORD) override {}
+
+private:
+  bool CreateControlWindow(HWND parent) override;
+  void SaveState() override;
+  int min_;
+  int max_;
+  int position_;
+  bool smooth_;
+};
+
 enum class TrackBarOrientation { Horizontal, Vertical };
 
 struct TrackBarArgs : ControlArgs {

@@ -15,7 +15,7 @@ HWND WindowedControl::MakeWindow(HWND parent, const wchar_t* windowClass, const 
                                  const RECT& bounds) const {
   // WS_CLIPSIBLINGS: a group box declared first must not paint over the controls inside it.
   style |= WS_CHILD | WS_CLIPSIBLINGS;
-  if (Visible()) style |= WS_VISIBLE;
+  if (Showing()) style |= WS_VISIBLE;
   const HWND window = CreateWindowExW(0, windowClass, text.c_str(), style, bounds.left, bounds.top,
                                       bounds.right - bounds.left, bounds.bottom - bounds.top, parent, nullptr,
                                       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
@@ -38,7 +38,11 @@ void WindowedControl::BoundsChanged() {
 }
 
 void WindowedControl::VisibilityChanged() {
-  if (window_) ShowWindow(window_.get(), Visible() ? SW_SHOW : SW_HIDE);
+  if (window_) ShowWindow(window_.get(), Showing() ? SW_SHOW : SW_HIDE);
+}
+
+void WindowedControl::EnabledChanged() {
+  if (window_) EnableWindow(window_.get(), Enabled() ? TRUE : FALSE);
 }
 
 }  // namespace vorma::forms

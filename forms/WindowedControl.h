@@ -34,6 +34,7 @@ protected:
   virtual void SaveState() {}
   void BoundsChanged() override;
   void VisibilityChanged() override;
+  void EnabledChanged() override;
 
   UniqueWindow window_;
 };
