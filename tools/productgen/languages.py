@@ -188,7 +188,10 @@ def language_ini(language):
         box = place(text, size or 9) if place and text else None
         put(section, key, _record(text, up, down, None, size, box) if (box or size or up) else _quote(text))
     for key in SETUP_KEYS:
-        put("Setup", key, _quote(language["setup"][key]))
+        # The profile reader strips quotes that enclose a whole value; a trailing empty item keeps a
+        # quoted text with a comma in it one item.
+        text = _quote(language["setup"][key])
+        put("Setup", key, text + "," if text.startswith('"') else text)
     return render([(name, sections[name]) for name in order])
 
 

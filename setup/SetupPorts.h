@@ -1,0 +1,24 @@
+#pragma once
+// Where the wizard touches the machine beyond files and registry: restarting Windows and starting
+// the installed panel. Tests put recorders here; a test never restarts the machine.
+
+#include <string>
+
+namespace vorma::setup {
+
+class SetupActions {
+public:
+  virtual ~SetupActions() = default;
+  // Enables the shutdown privilege and asks Windows to restart.
+  virtual void Reboot() = 0;
+  // Starts a program through the shell (hidden, no error dialogs).
+  virtual void StartProgram(const std::wstring& path) = 0;
+};
+
+class Win32SetupActions final : public SetupActions {
+public:
+  void Reboot() override;
+  void StartProgram(const std::wstring& path) override;
+};
+
+}  // namespace vorma::setup
