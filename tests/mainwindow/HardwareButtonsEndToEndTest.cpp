@@ -229,6 +229,8 @@ TEST_F(HardwareButtonsEndToEndTest, EncSliderDragStoresTheLevelOnRelease) {
   PostMessageW(window_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(grip.x, grip.y));
   // The slider reads the cursor: it moves only once the press has been taken where it was.
   ASSERT_TRUE(panel_->WaitCount(L"OnMsgLButtonDown", presses + 1, kStepTimeoutMs));
+  // The window's hook writes the line before the press reaches the control under it.
+  ASSERT_TRUE(WaitUntilHandled(window_, kStepTimeoutMs));
   const POINT moved{grip.x, grip.y - 60};
   screen = moved;
   ClientToScreen(window_, &screen);

@@ -209,6 +209,8 @@ TEST_F(MainWindowInputTest, EqualiserSliderDragWritesTheBandRegisters) {
   MoveCursorTo(grip);
   PostButton(WM_LBUTTONDOWN, grip);
   ASSERT_TRUE(panel_->WaitCount(L"OnMsgLButtonDown", releases_ + 1, kStepTimeoutMs));
+  // The window's hook writes the line before the press reaches the control under it.
+  ASSERT_TRUE(WaitUntilHandled(window_, kStepTimeoutMs));
   const POINT moved{x, grip.y + 60};
   MoveCursorTo(moved);
   PostMessageW(window_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(moved.x, moved.y));

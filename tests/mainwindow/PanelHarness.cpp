@@ -162,6 +162,11 @@ std::vector<PanelProcess::Entry> PanelProcess::Strings() const {
   return strings_;
 }
 
+bool WaitUntilHandled(HWND window, DWORD timeoutMs) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+}
+
 HWND WaitForMainWindow(PanelProcess& panel, DWORD timeoutMs) {
   HWND window = nullptr;
   PumpMessagesUntil(

@@ -90,6 +90,11 @@ private:
 // process ended first).
 HWND WaitForMainWindow(PanelProcess& panel, DWORD timeoutMs = 30000);
 
+// Returns once the window's thread has finished handling the message it took last: a message sent
+// from another thread is taken only when that thread asks for its next message. False when the
+// thread did not ask within the time.
+bool WaitUntilHandled(HWND window, DWORD timeoutMs);
+
 // Sets an environment variable of this process (inherited by the programs it starts) and restores
 // the earlier value on destruction.
 class ScopedEnvironmentVariable {
