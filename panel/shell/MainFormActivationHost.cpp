@@ -48,7 +48,9 @@ void TAudioMainForm::MarkCaptureMonitorClosed() { NotBuilt(L"MarkCaptureMonitorC
 void TAudioMainForm::RefreshMicDisplay() { features_->RefreshMicDisplay(); }
 void TAudioMainForm::ResetMicMeters() { NotBuilt(L"ResetMicMeters"); }
 
-bool TAudioMainForm::GpioReadSettingOn() { NotBuilt(L"GpioReadSettingOn"); return false; }
+// The pin pass of a re-synchronisation mirrors the LED indicator's own: while the indicator is on the
+// pins are only read, so an output the user left lit stays lit; while it is off all ten are cleared.
+bool TAudioMainForm::GpioReadSettingOn() { return m_nLEDIndicator != 0; }
 void TAudioMainForm::ScanENCGPIO() { buttons_->ScanENCGPIO(); }
 int TAudioMainForm::SetEncGpioMode() { return buttons_->SetEncGpioMode(); }
 void TAudioMainForm::ClearStartScanGPIO() { buttons_->ClearStartScanGPIO(); }

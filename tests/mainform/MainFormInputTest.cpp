@@ -117,6 +117,33 @@ TEST_F(MainFormTest, WithoutADeviceFeaturePressesWarnAndChangeNothing) {
   EXPECT_EQ(form_->CurrentPage(), 1);
 }
 
+// Every activation of a device that arrives passes over the GPIO pins: it reads them while the LED
+// indicator is on (as it starts) and clears all ten while it is off (here: the LED button held down
+// across a re-plug).
+TEST_F(MainFormTest, ActivationReadsThePinsWhileTheLedIndicatorIsOnAndClearsThemOtherwise) {
+  const auto gpioLines = [this](test::DeviceNumber device) {
+    std::vector<std::string> lines;
+    for (const std::string& line : TakeJournal(device, {"hid.out 00 60"}))
+      lines.push_back(line.substr(line.find("-> ") + 3));
+    return lines;
+  };
+  Start();
+  const test::DeviceNumber first = Plug("72xx", 0x7201);
+  ASSERT_TRUE(test::PumpMessagesUntil([&] { return form_->DeviceActive(); }, 10000));
+  EXPECT_EQ(gpioLines(first), std::vector<std::string>{"gpio read 1111111111"});
+
+  form_->OnImageMouseDown(Image(L"LEDImage"), forms::MouseEventArgs{});
+  ASSERT_EQ(form_->FeatureState(51), 0);
+  ASSERT_EQ(client.Unplug(first), virtual72xx::kOk);
+  ASSERT_TRUE(test::PumpMessagesUntil([&] { return !form_->DeviceActive(); }, 10000));
+  const test::DeviceNumber second = Plug("72xx", 0x7201);
+  ASSERT_TRUE(test::PumpMessagesUntil([&] { return form_->DeviceActive(); }, 10000));
+  const std::vector<std::string> cleared = gpioLines(second);
+  ASSERT_FALSE(cleared.empty());
+  EXPECT_EQ(cleared.back(), "gpio write 0000000000");
+  form_->OnImageMouseUp(Image(L"LEDImage"), forms::MouseEventArgs{});
+}
+
 // The device indicators as the shipped skin draws them: the plugged-in picture lit and the
 // unplugged one dim while a device is active, the other way round without one.
 TEST_F(MainFormTest, DeviceIndicatorsLightWhatIsTrueOfTheDevice) {
