@@ -29,6 +29,12 @@ wine_session_start() {
   # test command installs, or Chinese captions would show as boxes.
   "$WINE64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Microsoft YaHei' /t REG_SZ \
     /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+  # A program that crashes ends at once with its exception code, and Wine still prints where it
+  # crashed; its default crash debugger (winedbg --auto) can hang a run for minutes under Xvfb.
+  "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ \
+    /d '' /f >/dev/null 2>&1
+  "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ \
+    /d '' /f /reg:32 >/dev/null 2>&1
   "$WINESERVER" -w
   "$WINESERVER" -p
 }
