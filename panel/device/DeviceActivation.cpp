@@ -105,9 +105,10 @@ void DeviceActivation::DeviceArrival1(const DEV_BROADCAST_DEVICEINTERFACE_W&) {
   if (const int ret = Sdk().DLLQZ_SetActive_Device(m_wVendorId, m_wProductId); ret != 0)
     DebugPrint(L"***** fnDLLQZ_SetActive_Device, ret = %d *****", ret);
 
-  ActivateFoundDevice(ActivationPath::Arrival);
-  if (!m_bDeviceActive) {
-    host_.StartTimer1();
+  // Any arrival comes here, also one of an unrelated device while ours is active: only a device
+  // that has just become ready is re-synchronised.
+  if (!ActivateFoundDevice(ActivationPath::Arrival)) {
+    if (!m_bDeviceActive) host_.StartTimer1();
     return;
   }
   Resynchronise(ActivationPath::Arrival);
@@ -130,9 +131,9 @@ void DeviceActivation::Timer1Timer() {
   if (Sdk().DLLQZ_SetActive_Device(m_wVendorId, m_wProductId) != 0)
     Sdk().DLLQZ_SetActive_Device(m_wVendorId, m_wProductId);
 
-  ActivateFoundDevice(ActivationPath::Poll);
-  if (!m_bDeviceActive) {
-    host_.StartTimer1();
+  // Only an activation of this tick may end the poll.
+  if (!ActivateFoundDevice(ActivationPath::Poll)) {
+    if (!m_bDeviceActive) host_.StartTimer1();
   } else {
     Resynchronise(ActivationPath::Poll);
     host_.SetDeviceLabel(DeviceLabelKind::Active);
@@ -141,11 +142,11 @@ void DeviceActivation::Timer1Timer() {
   m_bInTimer1 = false;
 }
 
-void DeviceActivation::ActivateFoundDevice(ActivationPath path) {
+bool DeviceActivation::ActivateFoundDevice(ActivationPath path) {
   if (!OpenHidDevice(*ports_.hid, m_wVendorId, m_wProductId)) {
     host_.StartTimer1();
     MarkNoDevice();
-    return;
+    return false;
   }
   // Only the start-up device is held open; the interface was opened to see that it is there.
   m_hDevice.reset();
@@ -159,8 +160,9 @@ void DeviceActivation::ActivateFoundDevice(ActivationPath path) {
     m_bDeviceSync = true;
     host_.SetDeviceIndicators(true);
     host_.RefreshPage();
-    return;
+    return true;
   }
+  return false;
 }
 
 void DeviceActivation::MarkNoDevice() {

@@ -57,7 +57,9 @@ private:
 
   // A fresh device-ID list from the configuration and one search; the IDs of the device found.
   bool FindConfiguredDevice(std::wstring& hardwareId);
-  void ActivateFoundDevice(ActivationPath path);
+  // True only when this call made the device ready; an interface that does not open marks the
+  // device gone, probes that all fail change nothing.
+  bool ActivateFoundDevice(ActivationPath path);
   void MarkNoDevice();
   void PrepareEndpointOnce();
   void Resynchronise(ActivationPath path);

@@ -243,5 +243,29 @@ TEST_F(DeviceActivationTest, AnArrivalGivesUpAfterFiveProbesAndLeavesThePollRunn
   EXPECT_TRUE(host.Timer1Running());
 }
 
+// An arrival (of any device) or a poll tick while our device is active probes it again; when every
+// probe fails, the active device stays as it was: no second re-synchronisation, no poll started or
+// stopped.
+TEST_F(DeviceActivationTest, ProbesThatAllFailLeaveAnActiveDeviceAsItWas) {
+  const DeviceNumber device = PlugFollowed();
+  activation.DeviceArrival1(AnyBroadcast());
+  ASSERT_TRUE(activation.DeviceActive());
+  host.TakeLog();
+  ASSERT_EQ(client.InjectFault(device, "DLLQZ_AudioCommand", 15), virtual72xx::kOk);
+  const auto expectUnchanged = [&](long probes) {
+    const Lines log = host.TakeLog();
+    EXPECT_EQ(std::count(log.begin(), log.end(), "  sdk DLLQZ_AudioCommand 04 00 00 00 00 00 234 -> 1 (fault)"), probes);
+    for (const char* step : {"ReleaseAudioEndpoint", "InitEnc", "StartTimer1", "StopTimer1", "SetDeviceIndicators 0"})
+      EXPECT_EQ(std::count(log.begin(), log.end(), step), 0) << step;
+    EXPECT_TRUE(activation.DeviceActive());
+    EXPECT_TRUE(activation.DeviceSync());
+  };
+  activation.DeviceArrival1(AnyBroadcast());
+  expectUnchanged(5);
+  activation.Timer1Timer();
+  expectUnchanged(10);
+  EXPECT_FALSE(host.Timer1Running());
+}
+
 }  // namespace
 }  // namespace vorma::test
