@@ -106,6 +106,18 @@ void CLedPage::ApplySkinPictures() {
 
 // --- pictures ---
 
+std::wstring_view CLedPage::PictureKeyOf(std::wstring_view name) const {
+  if (name == L"ColorLEDOffCheckImage") return m_iLEDOff == 1 ? L"ColorLEDOffCheckDownImage" : L"ColorLEDOffCheckUpImage";
+  if (name == L"ColorSingleCheckImage")
+    return m_iLEDSingleColor == 1 ? L"ColorSingleCheckDownImage" : L"ColorSingleCheckUpImage";
+  for (const EffectControls& e : kEffects) {
+    const bool chosen = m_iLEDEffectMode == static_cast<int>(e.effect);
+    if (name == e.check) return chosen ? e.checkDown : e.checkUp;
+    if (name == e.slider) return chosen ? e.sliderDown : e.sliderUp;
+  }
+  return {};
+}
+
 void CLedPage::ShowCheck(std::wstring_view image, std::wstring_view upKey, std::wstring_view downKey, bool down) {
   if (forms::Image* control = controls_.ImageNamed(image)) controls_.ChangeImageAttr(*control, down ? downKey : upKey);
 }

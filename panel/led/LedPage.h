@@ -72,6 +72,9 @@ public:
   // The page's own pictures after a skin load: check images and sliders by the state, bars by the
   // skin, each slider at its stored position but never left of its bar.
   void ApplySkinPictures();
+  // The skin key whose record one of the page's check images or sliders shows in the current
+  // state; empty for every other image.
+  std::wstring_view PictureKeyOf(std::wstring_view imageName) const;
 
   // --- handlers of the page's controls ---
   void OnShapeMouseDown(forms::Shape& dot);

@@ -102,6 +102,9 @@ FeatureLinks TAudioMainForm::MakeFeatureLinks() {
   links.currentPage = [this] { return m_nCurrentPage; };
   links.encSliderRange = [this] { return appearance_->EncSlider(); };
   links.showEncoderWarning = [this] { ShowEncoderWarning(); };
+  links.findShape = [this](int tag) { return FindShapeByTag(tag); };
+  links.chooseColour = [this](COLORREF& colour) { return App().Dialogs().ChooseColour(Hwnd(), colour); };
+  links.showLedDialog = [this] { ShowLedDialog(); };
   return links;
 }
 
@@ -203,6 +206,7 @@ void TAudioMainForm::StartFeatures() {
     if (ThreeDFromEeprom()) { Sync3DFromDevice(); Sync3DFromDevice(); }
     if (config_.gpio.SwitchMode() || (EncEnabled() && config_.encButtonMode == 1 && SetEncGpioMode() == 0))
       ScanENCGPIO();
+    SyncLedIndicator();
     StartLEDWorker();
     activation_->ResetActivationCount();
   }
@@ -242,11 +246,13 @@ void TAudioMainForm::FormDestroy() {
     SetFilterSwitch(*ports_->filter, 1);
     features.Virtual7ch1().Shutdown();
     features.EncVoice().Shutdown();
-    CloseLEDWorkerHandle();
+    features.Led().ShutDown();
     EndRegisterWrites(*hid);
     hid.reset();
     activation_->CloseDevice();
   }
+  // Without the device's interface the worker still ends here, before the SDK can go away.
+  features.Led().CloseLEDWorkerHandle();
   if (UniqueHandle mutex{OpenMutexW(SYNCHRONIZE, FALSE, App().Title().c_str())}) ReleaseMutex(mutex.get());
 }
 

@@ -127,6 +127,8 @@ private:
   void DetermineOsClass();
   void ChooseResolutionFolder();
   void StartFeatures();
+  // The start-up's activation passes the pins once, as every later one does (GpioReadSettingOn).
+  void SyncLedIndicator();
   FeatureLinks MakeFeatureLinks();
   std::wstring UserFolder() const;
   void SaveSnapshotsWhenAsked();
@@ -164,6 +166,7 @@ private:
   void ButtonPictureUp(std::wstring_view image, std::wstring_view skinKey, std::wstring_view label,
                        std::wstring_view languageKey);
   void ShowAboutDialog();
+  void ShowLedDialog();
   bool BeeBoxTicked();
   void Toggle3DEnable();
 

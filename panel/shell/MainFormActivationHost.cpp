@@ -81,7 +81,8 @@ void TAudioMainForm::ShowVirtual7ch1Button() { features_->Virtual7ch1().ShowEnab
 int TAudioMainForm::SendVirtual7ch1(int enable) { return features_->Virtual7ch1().SendVirtual7ch1(enable); }
 bool TAudioMainForm::LastProfileVirtual7ch1On() { return features_->Virtual7ch1().LastProfileEnable() == 1; }
 
-void TAudioMainForm::StartLEDWorker() { NotBuilt(L"StartLEDWorker"); }
-void TAudioMainForm::CloseLEDWorkerHandle() { NotBuilt(L"CloseLEDWorkerHandle"); }
+void TAudioMainForm::SyncLedIndicator() { features_->SyncLedIndicator(m_nLEDIndicator); }
+void TAudioMainForm::StartLEDWorker() { features_->Led().StartLEDWorker(); }
+void TAudioMainForm::CloseLEDWorkerHandle() { features_->Led().CloseLEDWorkerHandle(); }
 
 }  // namespace vorma::shell

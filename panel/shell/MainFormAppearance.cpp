@@ -91,7 +91,15 @@ void MainFormAppearance::ApplyLanguageToControls() {
 void MainFormAppearance::LoadSkin(const std::wstring& skin) {
   state_->skinFolder =
       MakeSkinFolder(window_.m_strProgramPath, window_.m_Settings.SkinFolderName, window_.m_tcResolutionFolder, skin);
-  const SkinLoadResult result = LoadSkinSetting(state_->skin, state_->skinFolder.dir, window_.config_.oldVersion);
+  // The LED page takes its mode, its speed direction and its colour defaults while the skin is read.
+  led::CLedPage& page = window_.features_->Led();
+  SkinLoadHooks hooks;
+  hooks.resetLedColorTable = [this, &page] {
+    page.TakeSkinValues(state_->skin.layout.ledPageMode, state_->skin.layout.ledFastRightSide);
+  };
+  hooks.applyShapeDefaultColor = [&page](std::wstring_view key) { page.ApplyShapeDefaultColour(key); };
+  const SkinLoadResult result =
+      LoadSkinSetting(state_->skin, state_->skinFolder.dir, window_.config_.oldVersion, hooks);
   if (!result.ok) {
     DebugPrint(L"***** SkinSetting.ini [%ls] %ls: %ls *****\n", result.section.c_str(), result.key.c_str(),
                result.error.c_str());
@@ -128,6 +136,7 @@ SkinApplyState MainFormAppearance::CurrentSkinState() const {
   apply.alphaMode = w.AlphaModeState();
   apply.betaMode = w.BetaModeState();
   apply.regionCut = w.config_.regionCut;
+  apply.applyLedPageSkin = [&w] { w.features_->Led().ApplySkinPictures(); };
   return apply;
 }
 
@@ -235,6 +244,9 @@ std::optional<bool> MainFormAppearance::ImageShownOn(const forms::Image& image, 
     key = w.features_->EncVoice().EncEnable() ? L"ENCFunctionDownImage" : L"ENCFunctionUpImage";
   else if (name == L"VMFunctionImage")
     key = w.features_->EncVoice().VoiceEffectEnable() ? L"VMFunctionDownImage" : L"VMFunctionUpImage";
+  // The LED page's check images and sliders show the record of their state.
+  else if (const std::wstring_view led = w.features_->Led().PictureKeyOf(name); !led.empty())
+    key = led;
   if (!key.empty()) {
     const ImageAtt& record = state_->skin.Record(key);
     return RecordShows(record.Name, record.Page, page);
@@ -272,6 +284,9 @@ SliderRange MainFormAppearance::EqSlider() { return state_->skin.layout.eqSlider
 SliderRange MainFormAppearance::MicSlider() { return state_->skin.layout.micSlider; }
 SliderRange MainFormAppearance::EncSlider() { return state_->skin.layout.encSlider; }
 SpeakerCircle MainFormAppearance::VirtualCenter() { return state_->skin.layout.virtualCenter; }
-int MainFormAppearance::LedPageMode() { return state_->skin.layout.ledPageMode; }
+// The skin sets it and a profile may override it; the LED page keeps the current value.
+int MainFormAppearance::LedPageMode() {
+  return window_.features_ ? window_.features_->Led().PageMode() : state_->skin.layout.ledPageMode;
+}
 
 }  // namespace vorma::shell

@@ -3,9 +3,11 @@
 #include "panel/shell/AudioMainForm.h"
 
 #include "panel/features/encvoice/EncVoiceRegistry.h"
+#include "forms/Shape.h"
 #include "panel/shell/MainFormFeatures.h"
 
 #include <string>
+#include <utility>
 
 namespace vorma::shell {
 
@@ -35,6 +37,31 @@ forms::MouseHandler TAudioMainForm::MouseHandlerNamed(std::wstring_view name) {
     return [this](forms::Control&, const Args&) {
       if (features_) features_->EncVoice().ENCSliderImageMouseUp();
     };
+  if (name == L"OnShapeMouseDown")
+    return [this](forms::Control& c, const Args&) {
+      if (features_ && c.Kind() == forms::ControlKind::Shape) features_->Led().OnShapeMouseDown(static_cast<forms::Shape&>(c));
+    };
+  // The LED sliders: ColorBreatheSliderImage, ColorRainbowSliderImage and ColorPulsatingSliderImage.
+  const std::pair<std::wstring_view, led::LedEffect> ledSliders[] = {{L"ColorBreatheSliderImage", led::LedEffect::Breathe},
+                                                                     {L"ColorRainbowSliderImage", led::LedEffect::Rainbow},
+                                                                     {L"ColorPulsatingSliderImage", led::LedEffect::MultiBreathe}};
+  for (const auto& [slider, effect] : ledSliders) {
+    if (!name.starts_with(slider)) continue;
+    const std::wstring_view event = name.substr(slider.size());
+    const led::LedEffect e = effect;
+    if (event == L"MouseDown")
+      return [this, cursor, e](forms::Control&, const Args& a) {
+        if (features_) features_->Led().SliderMouseDown(e, a.button == forms::MouseButton::Left, cursor());
+      };
+    if (event == L"MouseMove")
+      return [this, cursor, e](forms::Control&, const Args&) {
+        if (features_) features_->Led().SliderMouseMove(e, cursor());
+      };
+    if (event == L"MouseUp")
+      return [this, e](forms::Control&, const Args& a) {
+        if (features_) features_->Led().SliderMouseUp(e, a.button == forms::MouseButton::Left);
+      };
+  }
   return {};
 }
 
@@ -65,6 +92,21 @@ forms::NotifyHandler TAudioMainForm::NotifyHandlerNamed(std::wstring_view name) 
         if (features_) features_->EncVoice().VMEffectImageClick(mode);
       };
   }
+  // The LED page's check images and page button.
+  using LedClick = void (led::CLedPage::*)();
+  const std::pair<std::wstring_view, LedClick> ledClicks[] = {
+      {L"ColorLEDOffCheckImageClick", &led::CLedPage::ColorLEDOffCheckImageClick},
+      {L"ColorSingleCheckImageClick", &led::CLedPage::ColorSingleCheckImageClick},
+      {L"ColorBreatheCheckImageClick", &led::CLedPage::ColorBreatheCheckImageClick},
+      {L"ColorRainbowCheckImageClick", &led::CLedPage::ColorRainbowCheckImageClick},
+      {L"ColorPulsatingCheckImageClick", &led::CLedPage::ColorPulsatingCheckImageClick},
+      {L"PageLEDClick", &led::CLedPage::PageLEDClick},
+      {L"PageLEDLabelClick", &led::CLedPage::PageLEDLabelClick}};
+  for (const auto& [handler, click] : ledClicks)
+    if (name == handler)
+      return [this, click = click](forms::Control&) {
+        if (features_) (features_->Led().*click)();
+      };
   if (name == L"VirtualResetImageClick" || name == L"VirtualResetLabelClick")
     return [this](forms::Control&) {
       // RESET follows the switch lock and stands still while the test tone plays.

@@ -1,6 +1,7 @@
 #include "panel/shell/MainFormFeatures.h"
 
 #include "foundation/DebugOutput.h"
+#include "panel/led/LedIndicator.h"
 
 namespace vorma::shell {
 namespace {
@@ -47,6 +48,7 @@ MainFormFeatures::MainFormFeatures(MainWindowControls& window, FeatureLinks link
   virtual7ch1_ = std::make_unique<features::CVirtual7ch1Page>(window, static_cast<features::Virtual7ch1Host&>(*this),
                                                                virtualSettings);
   encVoice_ = std::make_unique<features::CEncVoicePage>(window, static_cast<features::EncVoiceHost&>(*this));
+  led_ = std::make_unique<led::CLedPage>(window, static_cast<led::LedPageHost&>(*this));
 }
 
 MainFormFeatures::~MainFormFeatures() = default;
@@ -62,6 +64,9 @@ WORD MainFormFeatures::ProductId() { return links_.productId(); }
 int MainFormFeatures::CurrentPage() { return links_.currentPage(); }
 SliderRange MainFormFeatures::EncSliderRange() { return links_.encSliderRange(); }
 void MainFormFeatures::ShowEncoderWarning() { links_.showEncoderWarning(); }
+forms::Shape* MainFormFeatures::FindShapeByTag(int tag) { return links_.findShape(tag); }
+bool MainFormFeatures::ChooseColour(COLORREF& colour) { return links_.chooseColour(colour); }
+void MainFormFeatures::ShowLedDialog() { links_.showLedDialog(); }
 
 void MainFormFeatures::SelectEffect(int) {
   NotBuilt(L"SelectEffect");
@@ -136,9 +141,8 @@ void MainFormFeatures::ProfileLoadDialog() {
   NotBuilt(L"ProfileLoadDialog");
 }
 
-void MainFormFeatures::SendLedIndicator(int) {
-  NotBuilt(L"SendLedIndicator");
-}
+void MainFormFeatures::SendLedIndicator(int value) { led::SendLedIndicator(links_.openHid(), value); }
+void MainFormFeatures::SyncLedIndicator(int state) { led::SyncLedIndicator(links_.openHid(), state); }
 
 void MainFormFeatures::CloseMediaPlayer() {
   NotBuilt(L"CloseMediaPlayer");

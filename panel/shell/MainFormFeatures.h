@@ -12,6 +12,7 @@
 #include "panel/features/threed/ThreeDSound.h"
 #include "panel/features/virtual7ch1/Virtual7ch1Host.h"
 #include "panel/features/virtual7ch1/Virtual7ch1Page.h"
+#include "panel/led/LedPage.h"
 #include "panel/shell/MainFormSettings.h"
 #include "panel/shell/MainWindowControls.h"
 
@@ -39,9 +40,15 @@ struct FeatureLinks {
   std::function<int()> currentPage;
   std::function<SliderRange()> encSliderRange;
   std::function<void()> showEncoderWarning;
+  // The LED page's colour dots, the window's colour dialog and the LED settings dialog.
+  std::function<forms::Shape*(int tag)> findShape;
+  std::function<bool(COLORREF& colour)> chooseColour;
+  std::function<void()> showLedDialog;
 };
 
-class MainFormFeatures final : private features::Virtual7ch1Host, private features::EncVoiceHost {
+class MainFormFeatures final : private features::Virtual7ch1Host,
+                               private features::EncVoiceHost,
+                               private led::LedPageHost {
 public:
   // `userFolder` is %APPDATA%\<InstallFolderName>, where DefaultProfile.ini lives.
   MainFormFeatures(MainWindowControls& window, FeatureLinks links, const MainFormSettings& settings,
@@ -54,6 +61,7 @@ public:
   threed::CThreeDSound& ThreeD() { return *threeD_; }
   features::CVirtual7ch1Page& Virtual7ch1() { return *virtual7ch1_; }
   features::CEncVoicePage& EncVoice() { return *encVoice_; }
+  led::CLedPage& Led() { return *led_; }
 
   // --- effects and microphone ---
   void SelectEffect(int effect);
@@ -85,6 +93,7 @@ public:
 
   // --- LED, hardware buttons, tray, test tone ---
   void SendLedIndicator(int value);
+  void SyncLedIndicator(int state);
   void CloseMediaPlayer();
 
 private:
@@ -101,6 +110,10 @@ private:
   int CurrentPage() override;
   SliderRange EncSliderRange() override;
   void ShowEncoderWarning() override;
+  // LedPageHost (DeviceActive serves it too)
+  forms::Shape* FindShapeByTag(int tag) override;
+  bool ChooseColour(COLORREF& colour) override;
+  void ShowLedDialog() override;
 
   FeatureLinks links_;
   DeviceConfigImage image_;
@@ -108,6 +121,7 @@ private:
   std::unique_ptr<threed::CThreeDSound> threeD_;
   std::unique_ptr<features::CVirtual7ch1Page> virtual7ch1_;
   std::unique_ptr<features::CEncVoicePage> encVoice_;
+  std::unique_ptr<led::CLedPage> led_;
 };
 
 }  // namespace vorma::shell

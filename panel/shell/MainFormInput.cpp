@@ -199,4 +199,6 @@ void TAudioMainForm::ShowAboutDialog() {
   aboutDialog_->ShowModal();
 }
 
+void TAudioMainForm::ShowLedDialog() { DebugWrite(L"===== ShowLedDialog: not built yet =====\n"); }
+
 }  // namespace vorma::shell
