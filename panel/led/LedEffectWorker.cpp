@@ -42,6 +42,7 @@ void CLedEffectWorker::Stop() {
   thread_.reset();
   wakeEvent_.reset();
   stopEvent_.reset();
+  DebugWrite(L"[CLedEffectWorker::Stop] the worker ended\n");
 }
 
 DWORD WINAPI CLedEffectWorker::LEDEffectThread(void* worker) {

@@ -371,7 +371,10 @@ void CLedPage::RecomputeLEDSpeeds() {
 void CLedPage::StartLEDWorker() {
   if (m_iLEDPageMode != 1) return;
   const bool firstStart = state_.ColourLoadPending();
-  if (!worker_.Start() || !firstStart) return;
+  // A worker that cannot start leaves the effects to the page's own commands; the colours are
+  // still loaded below.
+  worker_.Start();
+  if (!firstStart) return;
   SendLedStepWithRetry();
   Sleep(kStartPauseMs);
   worker_.Signal();

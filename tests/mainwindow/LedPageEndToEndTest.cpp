@@ -153,6 +153,9 @@ TEST_F(LedPageEndToEndTest, ThePagesPressesReachTheControllerAndClosingLeavesThe
   ASSERT_TRUE(WaitJournal("sdk DLLQZ_SetRGB_Color_ById 58 1 7 0 255 0 50 0 -> 0"));
   SaveScreenshot(L"led-start-eq-page");
   EXPECT_EQ(CountIn("sdk DLLQZ_SetRGB_Step_ById 58 7 50 0 -> 0"), 1u);
+  // The worker's own first pass came too, and left the colours to the start.
+  ASSERT_TRUE(panel_->WaitCount(L"LEDEffectThread", 1, kStepTimeoutMs));
+  EXPECT_EQ(CountIn("sdk DLLQZ_SetRGB_Color_ById 58 1 "), 7u);
   EXPECT_EQ(State("led.master.1.color.3"), "008000");
 
   // The LED page from its tab.
@@ -227,6 +230,40 @@ TEST_F(LedPageEndToEndTest, ThePagesPressesReachTheControllerAndClosingLeavesThe
     if (Contains(line, "SetRGB")) rgb.push_back(line);
   ASSERT_FALSE(rgb.empty());
   EXPECT_EQ(rgb.back(), Mode(1, 1));
+}
+
+TEST_F(LedPageEndToEndTest, AfterTheDeviceCameBackThePageSendsAndTheWorkerRunsAgain) {
+  StartPanel();
+  ASSERT_TRUE(panel_->WaitCount(L"LEDEffectThread", 1, kStepTimeoutMs));
+  Click(CentreOf(SkinRect(L"PageLEDUpImage")));
+  ASSERT_TRUE(panel_->WaitCount(L"ShowPageControls page = 6", 1, kStepTimeoutMs));
+  Click(CentreOf(SkinRect(L"ColorBreatheCheckUpImage")));
+  ASSERT_TRUE(PumpMessagesUntil([&] { return State("led.master.1.mode") == "4"; }, kStepTimeoutMs));
+
+  // Unplugged: the worker ends with the removal. Plugged again: the activation starts a new one,
+  // which waits for its first signal; the seven colours were loaded once and are not sent again.
+  const size_t waits = panel_->CountContaining(L"WaitForSingleObject");
+  ASSERT_EQ(client_.Unplug(device_), 0u);
+  ASSERT_TRUE(panel_->WaitCount(L"[CLedEffectWorker::Stop] the worker ended", 1, kStepTimeoutMs));
+  ASSERT_EQ(client_.Plug({}, device_), 0u);
+  ASSERT_TRUE(panel_->WaitCount(L"WaitForSingleObject", waits + 1, kStepTimeoutMs));
+  ASSERT_TRUE(WaitUntilHandled(window_, kStepTimeoutMs));
+  EXPECT_EQ(CountIn("SetRGB_Color_ById"), 0u);
+  EXPECT_EQ(CountIn("SetRGB_Step_ById"), 0u);
+
+  // The page's slider release reaches the new device at once and through the worker.
+  const size_t passes = panel_->CountContaining(L"LEDEffectThread");
+  const POINT at = CentreOf(SkinRect(L"ColorBreatheSliderDownImage"));
+  Press(at);
+  Release(at);
+  ASSERT_TRUE(panel_->WaitCount(L"LEDEffectThread", passes + 1, kStepTimeoutMs));
+  ASSERT_TRUE(WaitJournal("sdk DLLQZ_SetRGB_Mode_ById 58 0 4 ", 3));
+  EXPECT_EQ(State("led.master.1.mode"), "4");
+
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(panel_->WaitFinished(30000));
+  panel_->Join();
+  EXPECT_EQ(State("led.master.1.mode"), "1");
 }
 
 }  // namespace
