@@ -13,8 +13,13 @@ int ReadProfileString(const std::wstring& path, const wchar_t* section, const wc
 }
 
 int WriteProfileString(const std::wstring& path, const wchar_t* section, const wchar_t* key, const std::wstring& value) {
-  WritePrivateProfileStringW(section, key, value.c_str(), path.c_str());
+  TryWriteProfileString(path, section, key, value);
   return 0;
+}
+
+bool TryWriteProfileString(const std::wstring& path, const wchar_t* section, const wchar_t* key,
+                           const std::wstring& value) {
+  return WritePrivateProfileStringW(section, key, value.c_str(), path.c_str()) != 0;
 }
 
 }  // namespace vorma

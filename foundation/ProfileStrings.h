@@ -20,4 +20,8 @@ int ReadProfileString(const std::wstring& path, const wchar_t* section, const wc
 // Writes the value, creating section and key when needed. Always returns 0.
 int WriteProfileString(const std::wstring& path, const wchar_t* section, const wchar_t* key, const std::wstring& value);
 
+// The same write for callers that must know: false when the file could not be written.
+bool TryWriteProfileString(const std::wstring& path, const wchar_t* section, const wchar_t* key,
+                           const std::wstring& value);
+
 }  // namespace vorma

@@ -61,6 +61,7 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   buttons_ = std::make_unique<buttons::CHardwareButtons>(
       static_cast<buttons::ButtonHost&>(*this),
       buttons::ButtonSettings{config_.gpio, config_.encButtonMode, config_.encGpio});
+  CreateProfiles();
   // 14-18: languages, skins, plug-ins; the outline; the skin.
   m_nLanguageCount = appearance_->BuildLanguageMenu();
   m_nSkinCount = appearance_->BuildSkinMenu();
@@ -168,7 +169,7 @@ void TAudioMainForm::StartFeatures() {
   // 23-26
   features.Eq().InitEqDefaults();
   for (int slot = 0; slot < 4; ++slot) features.Eq().ShowEqPreset(slot);
-  if (config_.defaultIni == 1) features.LoadDefaultProfile();
+  if (config_.defaultIni == 1) profiles_->LoadDefaultProfile();
   features.ThreeD().InitThreeD();
   m_nEffect = 1;
   ShowEffectButtons();
@@ -198,7 +199,7 @@ void TAudioMainForm::StartFeatures() {
   // 32-35
   if (forms::Image* bee = ImageNamed(L"BeeImage")) bee->SetVisible(false);
   ShowPageControls(1);
-  const bool lastProfileFound = features.LoadLastProfile();
+  const bool lastProfileFound = profiles_->LoadLastProfile();
   if (!lastProfileFound) features.ReadEncoderAndVoiceFromRegistry();
   if (active) {
     buttons_->ReadGPIOAndSetUI();
@@ -234,7 +235,7 @@ void TAudioMainForm::FormActivate() {
 void TAudioMainForm::FormDestroy() {
   if (!activation_ || !features_) return;  // the start-up ended before the device was looked at
   MainFormFeatures& features = *features_;
-  features.SaveLastProfile();
+  profiles_->SaveLastProfile();
   features.CloseMediaPlayer();
   features.Eq().ResetEq();
   features.Eq().ApplyEqOnOff(0);

@@ -26,6 +26,7 @@
 #include "panel/device/DeviceActivation.h"
 #include "panel/device/DeviceActivationHost.h"
 #include "panel/device/DevicePorts.h"
+#include "panel/profiles/SoundProfiles.h"
 #include "panel/shell/FormBuilder.h"
 #include "panel/shell/MainFormFeatures.h"
 #include "panel/shell/MainFormSettings.h"
@@ -46,7 +47,8 @@ class TAudioMainForm final : public forms::Form,
                              private FormEventSource,
                              public MainWindowControls,
                              private DeviceActivationHost,
-                             private buttons::ButtonHost {
+                             private buttons::ButtonHost,
+                             private profiles::SoundProfileHost {
 public:
   // Builds the window and runs the start-up. When the SDK library cannot be bound, the failure is
   // shown and WM_QUIT is posted, so the application leaves its message loop and the process ends.
@@ -105,8 +107,9 @@ public:
   int GpioOnOff() const { return buttons_ ? buttons_->GpioOnOff() : 1; }
   int GpioScanMode() const { return buttons_ ? buttons_->GpioScanMode() : 0; }
   int CurrentPage() override { return m_nCurrentPage; }
-  bool DeviceActive() const;
+  bool DeviceActive() const override;
   int Effect() const { return m_nEffect; }
+  profiles::CSoundProfiles& Profiles() { return *profiles_; }
   // The state member a two-state button with this Tag flips (0 for a Tag without one).
   int FeatureState(int tag) { return StateOfTag(tag); }
   int EqPreset() { return EqPresetState(); }
@@ -254,6 +257,14 @@ private:
   void RestoreWindow() override;
   void Wait(DWORD milliseconds) override;
 
+  // --- profiles::SoundProfileHost (MainFormProfiles.cpp) ---
+  void CreateProfiles();
+  bool HidDeviceOpens() override;
+  int CurrentEffect() override { return m_nEffect; }
+  void LoadEffect(int effect) override;
+  void SaveLedKeys(profiles::ProfileWriter& writer) override;
+  void LoadLedKeys(const std::wstring& path) override;
+
   friend class MainFormAppearance;
 
   // --- members ---
@@ -268,6 +279,7 @@ private:
   std::unique_ptr<MainFormAppearance> appearance_;
   std::unique_ptr<MainFormFeatures> features_;
   std::unique_ptr<buttons::CHardwareButtons> buttons_;
+  std::unique_ptr<profiles::CSoundProfiles> profiles_;
 
   std::wstring m_strProgramPath;
   AudioConfigInfo m_Settings;

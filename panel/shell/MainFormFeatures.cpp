@@ -120,27 +120,6 @@ void MainFormFeatures::ReadEncoderAndVoiceFromRegistry() {
   encVoice_->InitVoiceEffect();
 }
 
-void MainFormFeatures::LoadDefaultProfile() {
-  NotBuilt(L"LoadDefaultProfile");
-}
-
-bool MainFormFeatures::LoadLastProfile() {
-  NotBuilt(L"LoadLastProfile");
-  return false;
-}
-
-void MainFormFeatures::SaveLastProfile() {
-  NotBuilt(L"SaveLastProfile");
-}
-
-void MainFormFeatures::ProfileSaveDialog() {
-  NotBuilt(L"ProfileSaveDialog");
-}
-
-void MainFormFeatures::ProfileLoadDialog() {
-  NotBuilt(L"ProfileLoadDialog");
-}
-
 void MainFormFeatures::SendLedIndicator(int value) { led::SendLedIndicator(links_.openHid(), value); }
 void MainFormFeatures::SyncLedIndicator(int state) { led::SyncLedIndicator(links_.openHid(), state); }
 

@@ -84,13 +84,6 @@ public:
   void ClearEncoder();
   void ReadEncoderAndVoiceFromRegistry();
 
-  // --- profiles ---
-  void LoadDefaultProfile();
-  bool LoadLastProfile();
-  void SaveLastProfile();
-  void ProfileSaveDialog();
-  void ProfileLoadDialog();
-
   // --- LED, hardware buttons, tray, test tone ---
   void SendLedIndicator(int value);
   void SyncLedIndicator(int state);

@@ -115,12 +115,12 @@ void TAudioMainForm::RunMouseUpAction(int tag) {
     case 1: ButtonPictureUp(L"MinimizeImage", L"MinimizeImageUp", L"", L""); break;
     case 2:
       if (forms::Image* image = ImageNamed(L"Menu1Image")) ChangeImageAttr(*image, L"Menu1ImageUp");
-      features.ProfileSaveDialog();
+      profiles_->SaveProfileDialog(Hwnd());
       if (forms::Label* label = LabelNamed(L"Menu1Label")) SetLabelColor(*label, L"LabelMenu1", false);
       break;
     case 3:
       if (forms::Image* image = ImageNamed(L"Menu2Image")) ChangeImageAttr(*image, L"Menu2ImageUp");
-      features.ProfileLoadDialog();
+      profiles_->LoadProfileDialog(Hwnd());
       if (forms::Label* label = LabelNamed(L"Menu2Label")) SetLabelColor(*label, L"LabelMenu2", false);
       break;
     case 4:

@@ -98,8 +98,9 @@ public:
   // Loads 7ch1EN and the speaker keys of a profile file and re-sends; a key that is missing or
   // not a position leaves its speaker where it is.
   void LoadProfile(const std::wstring& path, int threeDEnable);
-  // Writes the speaker keys and 7ch1EN in the order a profile save writes them.
-  void SaveProfile(const std::wstring& path) const;
+  // Writes the speaker keys and 7ch1EN in the order a profile save writes them; false when a key
+  // could not be written.
+  bool SaveProfile(const std::wstring& path) const;
   // Reads 7ch1EN of a profile as the default enable (missing: 0).
   void ReadDefaultEnable(const std::wstring& path);
   // A skin switch changed the circle: speakers keep their angles, distances scale with the radius.

@@ -58,15 +58,16 @@ void CVirtual7ch1Page::LoadProfile(const std::wstring& path, int threeDEnable) {
   ApplyVirtual7ch1();
 }
 
-void CVirtual7ch1Page::SaveProfile(const std::wstring& path) const {
+bool CVirtual7ch1Page::SaveProfile(const std::wstring& path) const {
+  bool written = true;
   for (int index : kSaveOrder) {
     const forms::Image* image = controls_.ImageNamed(kSpeakers[index].imageName);
     if (!image) continue;
     wchar_t text[32];
     std::swprintf(text, 32, L"%d,%d", image->Left(), image->Top());
-    WriteProfileString(path, kSection, kSpeakers[index].profileKey, text);
+    written = TryWriteProfileString(path, kSection, kSpeakers[index].profileKey, text) && written;
   }
-  WriteProfileString(path, kSection, kEnableKey, std::to_wstring(enable_));
+  return TryWriteProfileString(path, kSection, kEnableKey, std::to_wstring(enable_)) && written;
 }
 
 void CVirtual7ch1Page::ReadDefaultEnable(const std::wstring& path) { defaultEnable_ = ReadEnable(path); }

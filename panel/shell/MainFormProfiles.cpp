@@ -1,0 +1,60 @@
+// What sound profiles ask of the main window: the device, the effect buttons and the LED button;
+// the four pages of a profile are the features' own.
+
+#include "panel/shell/AudioMainForm.h"
+
+#include "foundation/DebugOutput.h"
+#include "foundation/ProfileStrings.h"
+#include "foundation/ValueItems.h"
+#include "panel/device/DeviceDiscovery.h"
+#include "panel/profiles/ProfileWriter.h"
+
+namespace vorma::shell {
+namespace {
+
+// %USERPROFILE%\<InstallFolderName>: where the Save and Load dialogs start.
+std::wstring UserProfileFolder(const std::wstring& installFolderName) {
+  wchar_t profile[MAX_PATH] = {};
+  const DWORD length = GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return L"";
+  return std::wstring(profile, length) + L"\\" + installFolderName;
+}
+
+}  // namespace
+
+void TAudioMainForm::CreateProfiles() {
+  MainFormFeatures& features = *features_;
+  profiles_ = std::make_unique<profiles::CSoundProfiles>(
+      profiles::SoundProfilePages{features.Eq(), features.ThreeD(), features.Virtual7ch1(), features.EncVoice()},
+      static_cast<profiles::SoundProfileHost&>(*this), App().Dialogs(),
+      profiles::ProfileFolders{UserFolder(), UserProfileFolder(m_Settings.InstallFolderName),
+                               m_strProgramPath + L"AudioConfig.cfg"});
+}
+
+bool TAudioMainForm::HidDeviceOpens() {
+  return activation_ && OpenHidDevice(*ports_->hid, activation_->VendorId(), activation_->ProductId()) != nullptr;
+}
+
+void TAudioMainForm::LoadEffect(int effect) {
+  m_nEffect = effect;
+  ShowEffectButtons();
+  features_->SelectEffect(m_nEffect);
+}
+
+void TAudioMainForm::SaveLedKeys(profiles::ProfileWriter& writer) {
+  writer.Write(L"LED", L"LEDON", m_nLEDIndicator);
+  DebugPrint(L"===== %ls: not built yet =====\n", L"LED profile keys");
+}
+
+void TAudioMainForm::LoadLedKeys(const std::wstring& path) {
+  std::wstring value;
+  ReadProfileString(path, L"LED", L"LEDON", value);
+  if (!value.empty()) {
+    // The button shows the loaded state: the toggle lands on it from the other one.
+    m_nLEDIndicator = LenientInteger(value) != 0 ? 0 : 1;
+    ToggleButtonState(51, m_nLEDIndicator);
+  }
+  DebugPrint(L"===== %ls: not built yet =====\n", L"LED profile keys");
+}
+
+}  // namespace vorma::shell
