@@ -22,6 +22,8 @@ public:
     std::wstring text;     // message text or dialog title
     std::wstring caption;  // message box caption
     UINT type = 0;
+    std::wstring initialFolder;  // file dialogs: where they start, and the proposed name
+    std::wstring fileName;
   };
 
   void AnswerMessageBox(int button) { boxAnswers_.push_back(button); }
@@ -30,7 +32,7 @@ public:
   void AnswerColour(std::optional<COLORREF> colour) { colourAnswers_.push_back(colour); }
 
   int Show(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type) override {
-    shown.push_back({Kind::MessageBox, owner, text, caption, type});
+    shown.push_back({Kind::MessageBox, owner, text, caption, type, L"", L""});
     if (boxAnswers_.empty()) return IDOK;
     const int answer = boxAnswers_.front();
     boxAnswers_.pop_front();
@@ -46,7 +48,7 @@ public:
   }
 
   bool ChooseColour(HWND owner, COLORREF& colour) override {
-    shown.push_back({Kind::Colour, owner, L"", L"", 0});
+    shown.push_back({Kind::Colour, owner, L"", L"", 0, L"", L""});
     if (colourAnswers_.empty()) return false;
     const std::optional<COLORREF> answer = colourAnswers_.front();
     colourAnswers_.pop_front();
@@ -59,7 +61,7 @@ public:
 
 private:
   bool AnswerFileDialog(Kind kind, const forms::FileDialogArgs& args, std::wstring& path) {
-    shown.push_back({kind, args.owner, args.title, L"", 0});
+    shown.push_back({kind, args.owner, args.title, L"", 0, args.initialFolder, args.fileName});
     if (fileAnswers_.empty()) return false;
     const std::optional<std::wstring> answer = fileAnswers_.front();
     fileAnswers_.pop_front();
