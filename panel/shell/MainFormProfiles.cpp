@@ -1,5 +1,5 @@
-// What sound profiles ask of the main window: the device, the effect buttons and the LED button;
-// the four pages of a profile are the features' own.
+// What sound profiles ask of the main window: the device, the effect buttons, the LED button and
+// the LED page; the other four pages of a profile are the features' own.
 
 #include "panel/shell/AudioMainForm.h"
 
@@ -7,6 +7,7 @@
 #include "foundation/ProfileStrings.h"
 #include "foundation/ValueItems.h"
 #include "panel/device/DeviceDiscovery.h"
+#include "panel/led/LedPage.h"
 #include "panel/profiles/ProfileWriter.h"
 
 namespace vorma::shell {
@@ -42,8 +43,23 @@ void TAudioMainForm::LoadEffect(int effect) {
 }
 
 void TAudioMainForm::SaveLedKeys(profiles::ProfileWriter& writer) {
+  const led::LedPageValues values = features_->Led().Values();
   writer.Write(L"LED", L"LEDON", m_nLEDIndicator);
-  DebugPrint(L"===== %ls: not built yet =====\n", L"LED profile keys");
+  writer.Write(L"LED", L"LEDPageMode", values.pageMode);
+  writer.Write(L"LED", L"LEDOff", values.off);
+  writer.Write(L"LED", L"LEDSingleColor", values.singleColor);
+  writer.Write(L"LED", L"LEDEffectMode", values.effectMode);
+  writer.Write(L"LED", L"LEDBreatheSpeed", values.breatheSpeed);
+  writer.Write(L"LED", L"LEDRainbowSpeed", values.rainbowSpeed);
+  writer.Write(L"LED", L"LEDMultiBreatheSpeed", values.multiBreatheSpeed);
+  writer.Write(L"LED", L"LEDBreatheSliderPos", values.sliderPos[0]);
+  writer.Write(L"LED", L"LEDRainbowSliderPos", values.sliderPos[1]);
+  writer.Write(L"LED", L"LEDMultiBreatheSliderPos", values.sliderPos[2]);
+  writer.Write(L"LED", L"LEDSingleColorRGB", values.singleColorRgb);
+  writer.Write(L"LED", L"LEDBreatheColorRGB", values.breatheColorRgb);
+  for (size_t index = 0; index < values.colours.size(); ++index)
+    writer.Write(L"LED", (L"LEDColor" + std::to_wstring(index + 1) + L"RGB").c_str(), values.colours[index]);
+  writer.Write(L"LED", L"LEDFastRightSide", values.fastRightSide);
 }
 
 void TAudioMainForm::LoadLedKeys(const std::wstring& path) {
@@ -53,8 +69,10 @@ void TAudioMainForm::LoadLedKeys(const std::wstring& path) {
     // The button shows the loaded state: the toggle lands on it from the other one.
     m_nLEDIndicator = LenientInteger(value) != 0 ? 0 : 1;
     ToggleButtonState(51, m_nLEDIndicator);
+    features_->SyncLedIndicator(m_nLEDIndicator);
   }
-  DebugPrint(L"===== %ls: not built yet =====\n", L"LED profile keys");
+  features_->Led().LoadLEDUI(path);
+  features_->Led().ApplyLEDPage();
 }
 
 }  // namespace vorma::shell

@@ -45,7 +45,8 @@ protected:
     std::map<std::string, std::string> state;
     for (const char* key : {"eq.enable", "3d.enable", "v71.enable", "v71.block", "reg.0x0120", "reg.0x0121",
                             "reg.0x0122", "reg.0x0123", "reg.0x0124", "reg.0x0125", "reg.0x0126", "reg.0x0127",
-                            "reg.0x0128", "reg.0x0129"})
+                            "reg.0x0128", "reg.0x0129", "led.master.1.mode", "led.master.1.speed",
+                            "led.master.1.modecolor.2", "led.master.1.color.3"})
       state[key] = DeviceState(key);
     return state;
   }
@@ -67,6 +68,13 @@ protected:
                          std::to_wstring(speaker.Left() + 2 + shift) + L"," + std::to_wstring(speaker.Top() - 2));
     }
     WriteProfileString(path, L"Virtual7ch1", L"7ch1EN", L"1");
+    // Breathe in a colour of our own at a speed of our own, and a palette colour.
+    WriteProfileString(path, L"LED", L"LEDOff", L"0");
+    WriteProfileString(path, L"LED", L"LEDSingleColor", L"0");
+    WriteProfileString(path, L"LED", L"LEDEffectMode", L"1");
+    WriteProfileString(path, L"LED", L"LEDBreatheSpeed", std::to_wstring(20 + shift));
+    WriteProfileString(path, L"LED", L"LEDBreatheColorRGB", std::to_wstring(0x00A000 + shift));
+    WriteProfileString(path, L"LED", L"LEDColor3RGB", std::to_wstring(0x3000C0 + shift));
     return path;
   }
 
@@ -77,6 +85,8 @@ protected:
     for (const wchar_t* key : kSpeakerKeys)
       EXPECT_EQ(Value(actual, L"Virtual7ch1", key), Value(expected, L"Virtual7ch1", key));
     EXPECT_EQ(Value(actual, L"Virtual7ch1", L"7ch1EN"), Value(expected, L"Virtual7ch1", L"7ch1EN"));
+    for (const wchar_t* key : {L"LEDEffectMode", L"LEDBreatheSpeed", L"LEDBreatheColorRGB", L"LEDColor3RGB"})
+      EXPECT_EQ(Value(actual, L"LED", key), Value(expected, L"LED", key));
   }
 
   test::DeviceNumber device_ = 0;
