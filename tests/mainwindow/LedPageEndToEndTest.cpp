@@ -4,12 +4,7 @@
 // again, the LED button drives the indicator output, and closing the panel leaves the lighting off
 // with nothing sent after it.
 
-#include "forms/FormPainting.h"
-#include "outside/virtual72xx/VirtualHost.h"
-#include "panel/shell/language/LanguageSetting.h"
-#include "panel/shell/skin/SkinLoading.h"
-#include "tests/mainwindow/PanelHarness.h"
-#include "tests/support/BuildTreePaths.h"
+#include "tests/mainwindow/PanelWindowTest.h"
 #include "tests/support/TestWindows.h"
 #include "tools/debugview/DebugCapture.h"
 
@@ -23,25 +18,9 @@
 namespace vorma::test {
 namespace {
 
-using virtual72xx::DeviceNumber;
 using Lines = std::vector<std::string>;
 
-constexpr DWORD kStepTimeoutMs = 15000;
-
-std::wstring ProductFolder() { return HostPathToWindows(VORMA_PRODUCT_DIR); }
-
-RECT SkinRect(std::wstring_view key) {
-  static const auto skin = [] {
-    auto setting = std::make_unique<shell::SkinSetting>();
-    shell::LoadSkinSetting(*setting, ProductFolder() + L"\\Skins\\Graphite\\", 0);
-    return setting;
-  }();
-  const shell::ImageAtt& record = skin->Record(key);
-  EXPECT_TRUE(record.HasLeft && record.HasTop && record.HasWidth && record.HasHeight) << "skin key missing";
-  return RECT{record.Left, record.Top, record.Left + record.Width, record.Top + record.Height};
-}
-
-POINT CentreOf(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+constexpr DWORD kStepTimeoutMs = kPanelStepTimeoutMs;
 
 bool Contains(const std::string& line, std::string_view fragment) { return line.find(fragment) != std::string::npos; }
 
@@ -49,103 +28,7 @@ std::string Mode(int mode, int speed) {
   return "sdk DLLQZ_SetRGB_Mode_ById 58 0 " + std::to_string(mode) + " " + std::to_string(speed) + " 50 0 -> 0";
 }
 
-class LedPageEndToEndTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    ASSERT_EQ(host_.Start(), 0u);
-    ASSERT_EQ(client_.Plug({}, device_), 0u);
-    folder_.AddSdk(VORMA_SDK_DLL);
-    folder_.AddProductContent(VORMA_PRODUCT_DIR);
-  }
-
-  void TearDown() override {
-    if (panel_) {
-      if (window_ && IsWindow(window_)) PostMessageW(window_, WM_CLOSE, 0, 0);
-      panel_->WaitFinished(30000);
-      panel_->Join();
-    }
-  }
-
-  void StartPanel() {
-    panel_ = std::make_unique<PanelProcess>(folder_.Exe());
-    window_ = WaitForMainWindow(*panel_);
-    if (!window_)
-      for (const auto& entry : panel_->Strings()) ADD_FAILURE() << std::string(entry.text.begin(), entry.text.end());
-    ASSERT_NE(window_, nullptr) << "the main window did not come up";
-  }
-
-  void MoveCursorTo(POINT client) {
-    POINT screen = client;
-    ClientToScreen(window_, &screen);
-    ASSERT_TRUE(SetCursorPos(screen.x, screen.y));
-  }
-  void Post(UINT message, POINT client) {
-    PostMessageW(window_, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(client.x, client.y));
-  }
-  void Press(POINT client) {
-    MoveCursorTo(client);
-    Post(WM_LBUTTONDOWN, client);
-    ASSERT_TRUE(panel_->WaitCount(L"OnMsgLButtonDown", ++presses_, kStepTimeoutMs));
-    // The window's hook writes its line before the press reaches the control under it.
-    ASSERT_TRUE(WaitUntilHandled(window_, kStepTimeoutMs));
-  }
-  void Release(POINT client) {
-    Post(WM_LBUTTONUP, client);
-    ASSERT_TRUE(panel_->WaitCount(L"OnMsgLButtonUp", ++releases_, kStepTimeoutMs));
-    ASSERT_TRUE(WaitUntilHandled(window_, kStepTimeoutMs));
-  }
-  void Click(POINT client) {
-    Press(client);
-    Release(client);
-  }
-
-  Lines Journal(bool clear = false) {
-    Lines lines;
-    EXPECT_EQ(client_.ReadJournal(device_, lines, clear), 0u);
-    return lines;
-  }
-  size_t CountIn(const std::string& fragment) {
-    const Lines lines = Journal();
-    return static_cast<size_t>(std::count_if(lines.begin(), lines.end(), [&](const std::string& l) { return Contains(l, fragment); }));
-  }
-  bool WaitJournal(const std::string& fragment, size_t count = 1) {
-    return PumpMessagesUntil([&] { return CountIn(fragment) >= count; }, kStepTimeoutMs);
-  }
-  std::string State(const char* key) {
-    std::string value;
-    client_.StateValue(device_, key, value);
-    return value;
-  }
-
-  // What the display shows of the panel's window, for a person to look at.
-  void SaveScreenshot(const std::wstring& name) {
-    const wchar_t* folder = _wgetenv(L"VORMA_TEST_SCREENSHOTS");
-    if (!folder) return;
-    // The window paints what it has to before the picture is taken.
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    RECT r{};
-    GetWindowRect(window_, &r);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    std::vector<DWORD> pixels;
-    HDC screen = GetDC(nullptr);
-    forms::RenderOffscreen(width, height, [&](HDC dc) { BitBlt(dc, 0, 0, width, height, screen, r.left, r.top, SRCCOPY); },
-                           pixels);
-    ReleaseDC(nullptr, screen);
-    forms::SavePixelsAsPng(pixels, width, height, std::wstring(folder) + L"\\" + name + L".png");
-  }
-
-  virtual72xx::VirtualHost host_;
-  virtual72xx::Virtual72xxClient client_ = host_.Client();
-  DeviceNumber device_ = 0;
-  ScopedEnvironmentVariable deviceSelection_{L"VORMA_DEVICE", L"virtual"};
-  UserAppData appData_{L"Vorma", "English", "Graphite"};
-  ScopedEnvironmentVariable appDataVariable_{L"APPDATA", appData_.Path()};
-  PanelFolder folder_{VORMA_PANEL_EXE};
-  std::unique_ptr<PanelProcess> panel_;
-  HWND window_ = nullptr;
-  size_t presses_ = 0;
-  size_t releases_ = 0;
-};
+class LedPageEndToEndTest : public PanelWindowTest {};
 
 TEST_F(LedPageEndToEndTest, ThePagesPressesReachTheControllerAndClosingLeavesTheLightingOff) {
   StartPanel();
