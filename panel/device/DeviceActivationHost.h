@@ -36,7 +36,9 @@ public:
   virtual void OpenCaptureMonitor() = 0;
   virtual void CloseCaptureMonitor() = 0;
   virtual void MarkCaptureMonitorClosed() = 0;  // the device took it away
-  virtual void RefreshMicDisplay() = 0;         // ShowMicGain and ShowMicSwitches
+  // ShowMicGain and ShowMicSwitches, then the microphone unmuted and the monitor's switching-off
+  // action run without changing the monitor state.
+  virtual void RefreshMicDisplay() = 0;
   virtual void ResetMicMeters() = 0;            // both level displays and the level image to 0
 
   // --- hardware buttons, ENC and voice effect ---

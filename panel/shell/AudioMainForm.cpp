@@ -106,6 +106,18 @@ FeatureLinks TAudioMainForm::MakeFeatureLinks() {
   links.findShape = [this](int tag) { return FindShapeByTag(tag); };
   links.chooseColour = [this](COLORREF& colour) { return App().Dialogs().ChooseColour(Hwnd(), colour); };
   links.showLedDialog = [this] { ShowLedDialog(); };
+  links.filter = ports_->filter.get();
+  links.osClass = m_nOsClass;
+  links.programFolder = m_strProgramPath;
+  links.window = [this] { return Hwnd(); };
+  links.meterLength = [this] { return appearance_->MeterLength(); };
+  links.setEndpointReady = [this](bool ready) {
+    if (activation_) activation_->SetEndpointReady(ready);
+  };
+  links.setTestToneTimers = [this](bool enabled) {
+    EnableTimer(L"BeeTimer", enabled);
+    EnableTimer(L"BeePlayTimer", enabled);
+  };
   return links;
 }
 
@@ -171,8 +183,7 @@ void TAudioMainForm::StartFeatures() {
   for (int slot = 0; slot < 4; ++slot) features.Eq().ShowEqPreset(slot);
   if (config_.defaultIni == 1) profiles_->LoadDefaultProfile();
   features.ThreeD().InitThreeD();
-  m_nEffect = 1;
-  ShowEffectButtons();
+  features.Effects().StartUp();
   features.Virtual7ch1().ComputeInitialLayout();
   // 27-31
   const bool active = DeviceActive();
@@ -182,17 +193,13 @@ void TAudioMainForm::StartFeatures() {
     std::uint32_t value = 0;
     QueryFilterState(*ports_->filter, value);
     QueryFilterValue(*ports_->filter, 0, value);
-    features.StartupMic();
-    endpointFound = LookUpAudioEndpoint();
-    if (endpointFound || m_nOsClass != kCoreAudioOsClass) {
-      OpenCaptureMonitor();
-      RefreshMicDisplay();
-      CloseCaptureMonitor();
-    }
+    // Boost and mute cleared, the meter empty; with the endpoint found (or on the mixer path) the
+    // display comes from Windows while the meter capture is open.
+    endpointFound = features.StartupMic();
     features.Virtual7ch1().SendScalar();
   }
   features.Virtual7ch1().LoadProfileValues();
-  SetFilterSwitch(*ports_->filter, 1);
+  features.Effects().SendApply();
   if (!activation_->RegisterDeviceNotifications(Hwnd()))
     DebugWin32Failure(L"TAudioMainForm: registering for device notifications", GetLastError());
   if (endpointFound) ReleaseAudioEndpoint();
@@ -237,14 +244,16 @@ void TAudioMainForm::FormDestroy() {
   MainFormFeatures& features = *features_;
   profiles_->SaveLastProfile();
   features.CloseMediaPlayer();
+  // The software monitor's thread ends before the window it belongs to; Windows keeps the
+  // microphone settings as they are.
+  features.Mic().ShutDown();
   features.Eq().ResetEq();
   features.Eq().ApplyEqOnOff(0);
   features.ThreeD().ShutDown();
   std::unique_ptr<HidConnection> hid = OpenHidDevice(*ports_->hid, activation_->VendorId(), activation_->ProductId());
   if (hid) {
     WriteDeviceRegister(*hid, 256, 0);
-    SetFilterEffect(*ports_->filter, 0);
-    SetFilterSwitch(*ports_->filter, 1);
+    features.Effects().ShutDown();
     features.Virtual7ch1().Shutdown();
     features.EncVoice().Shutdown();
     features.Led().ShutDown();

@@ -108,7 +108,8 @@ public:
   int GpioScanMode() const { return buttons_ ? buttons_->GpioScanMode() : 0; }
   int CurrentPage() override { return m_nCurrentPage; }
   bool DeviceActive() const override;
-  int Effect() const { return m_nEffect; }
+  // The selected sound-field effect, 1..5 (0 before the start-up chose one).
+  int Effect() const { return features_ ? features_->Effects().CurrentEffect() : 0; }
   profiles::CSoundProfiles& Profiles() { return *profiles_; }
   // The state member a two-state button with this Tag flips (0 for a Tag without one).
   int FeatureState(int tag) { return StateOfTag(tag); }
@@ -172,9 +173,6 @@ private:
   void ShowLedDialog();
   bool BeeBoxTicked();
   void Toggle3DEnable();
-
-  // --- radio groups (MainFormButtons.cpp) ---
-  void ShowEffectButtons();
 
   // --- drag helpers (MainFormDrag.cpp) ---
   void StartDrag(forms::Control& control, DragMode mode);
@@ -298,16 +296,12 @@ private:
   int m_nPluginCount = 0;
   int m_nCurrentPage = 1;
 
-  // Feature states of the two-state buttons.
-  int m_nMicBoost = 0;
-  int m_nMicMute = 0;
-  int m_nMicMonitor = 0;
+  // Feature states of the two-state buttons (the feature pages own the others).
   int m_nDeviceSync = 0;
   int m_nLEDIndicator = 1;
   int noState_ = 0;
   int m_nDeviceIn = 0;
   int m_nDeviceOut = 0;
-  int m_nEffect = 0;
 
   // Drag state.
   unsigned char m_bDragging = 0;

@@ -40,13 +40,17 @@ void TAudioMainForm::RefreshPage() { ShowPageControls(m_nCurrentPage); }
 void TAudioMainForm::StartTimer1() { EnableTimer(L"Timer1", true); }
 void TAudioMainForm::StopTimer1() { EnableTimer(L"Timer1", false); }
 
-bool TAudioMainForm::LookUpAudioEndpoint() { NotBuilt(L"LookUpAudioEndpoint"); return false; }
-void TAudioMainForm::ReleaseAudioEndpoint() { NotBuilt(L"ReleaseAudioEndpoint"); }
+bool TAudioMainForm::LookUpAudioEndpoint() { return features_->Mic().LookUpEndpoint(); }
+void TAudioMainForm::ReleaseAudioEndpoint() { features_->Mic().ReleaseEndpoint(); }
 void TAudioMainForm::OpenCaptureMonitor() { features_->StartCaptureMonitor(); }
 void TAudioMainForm::CloseCaptureMonitor() { features_->StopCaptureMonitor(); }
-void TAudioMainForm::MarkCaptureMonitorClosed() { NotBuilt(L"MarkCaptureMonitorClosed"); }
-void TAudioMainForm::RefreshMicDisplay() { features_->RefreshMicDisplay(); }
-void TAudioMainForm::ResetMicMeters() { NotBuilt(L"ResetMicMeters"); }
+// The device took its capture away: the meter's handle is closed, and buffers still on their way
+// count for nothing.
+void TAudioMainForm::MarkCaptureMonitorClosed() { features_->StopCaptureMonitor(); }
+// After an activation the microphone is also unmuted and its monitor switched off as the monitor
+// mode does it, the monitor button left as it is.
+void TAudioMainForm::RefreshMicDisplay() { features_->Mic().RefreshAfterActivation(); }
+void TAudioMainForm::ResetMicMeters() { features_->Mic().ResetMeters(); }
 
 // The pin pass of a re-synchronisation mirrors the LED indicator's own: while the indicator is on the
 // pins are only read, so an output the user left lit stays lit; while it is off all ten are cleared.

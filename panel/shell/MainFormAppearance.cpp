@@ -113,16 +113,16 @@ WindowButtonStates MainFormAppearance::CurrentButtonStates() const {
   states.eqEnable = w.EqEnableState();
   states.threeDEnable = w.ThreeDEnableState();
   states.fbm = w.FbmState();
-  states.micBoost = w.m_nMicBoost;
-  states.micMute = w.m_nMicMute;
-  states.micMonitor = w.m_nMicMonitor;
+  states.micBoost = w.StateOfTag(21);
+  states.micMute = w.StateOfTag(22);
+  states.micMonitor = w.StateOfTag(89);
   states.virtualEnable = w.Virtual7ch1State();
   states.clockwise = w.CwState();
   states.counterclockwise = w.CcwState();
   states.enlarge = w.EnlargeState();
   states.narrow = w.NarrowState();
   states.eqPreset = w.EqPresetState();
-  states.effect = w.m_nEffect;
+  states.effect = w.Effect();
   states.currentPage = w.m_nCurrentPage;
   return states;
 }
@@ -161,7 +161,7 @@ void MainFormAppearance::SkinMenuClick(forms::MenuItem& item) {
   window_.features_->RefreshVoiceEffectPage();
   window_.ShowPageControls(window_.m_nCurrentPage);
   window_.features_->Eq().ShowEqPreset(window_.EqPresetState() - 1);
-  window_.RefreshMicDisplay();
+  window_.features_->RefreshMicDisplay();
   window_.features_->Virtual7ch1().RescaleSpeakers();
   WriteUserChoice();
 }
@@ -282,6 +282,7 @@ bool MainFormAppearance::IsLedPageControl(const forms::Control& control) {
 
 SliderRange MainFormAppearance::EqSlider() { return state_->skin.layout.eqSlider; }
 SliderRange MainFormAppearance::MicSlider() { return state_->skin.layout.micSlider; }
+int MainFormAppearance::MeterLength() { return state_->skin.layout.micProgressLength; }
 SliderRange MainFormAppearance::EncSlider() { return state_->skin.layout.encSlider; }
 SpeakerCircle MainFormAppearance::VirtualCenter() { return state_->skin.layout.virtualCenter; }
 // The skin sets it and a profile may override it; the LED page keeps the current value.

@@ -59,6 +59,7 @@ public:
 
   SliderRange EqSlider();
   SliderRange MicSlider();
+  int MeterLength();  // [Mic] MicProgressLength: the level meter's widest width
   SliderRange EncSlider();
   SpeakerCircle VirtualCenter();
   int LedPageMode();

@@ -60,8 +60,6 @@ constexpr std::array kPageButtons{
     PageButton{206, L"PageLEDUpImage", L"PageLEDDownImage", L""},
 };
 
-constexpr std::array<const wchar_t*, 5> kEffectNames{L"Non", L"Theater", L"Bathroom", L"Livingroom", L"StoneGallery"};
-
 }  // namespace
 
 forms::Image* TAudioMainForm::ImageNamed(std::wstring_view name) {
@@ -112,8 +110,8 @@ int& TAudioMainForm::StateOfTag(int tag) {
     case 7: return EqEnableState();
     case 8: return ThreeDEnableState();
     case 13: return FbmState();
-    case 21: return m_nMicBoost;
-    case 22: return m_nMicMute;
+    case 21: return features_->Mic().BoostState();
+    case 22: return features_->Mic().MuteState();
     case 28: return m_nDeviceSync;
     case 47: return Virtual7ch1State();
     case 49: return CwState();
@@ -123,7 +121,7 @@ int& TAudioMainForm::StateOfTag(int tag) {
     case 53: return EnlargeState();
     case 54: return m_nDeviceIn;
     case 55: return m_nDeviceOut;
-    case 89: return m_nMicMonitor;
+    case 89: return features_->Mic().MonitorState();
     default: break;
   }
   noState_ = 0;  // a Tag without a state member: nothing reads it
@@ -148,20 +146,6 @@ void TAudioMainForm::ToggleButtonState(int tag, int& state) {
   const wchar_t* key = state == 1 ? button->downKey : button->upKey;
   if (image && appearance_->SkinRecordHasPicture(key)) ChangeImageAttr(*image, key);
   if (label && button->languageKey[0] != L'\0') SetLabelColor(*label, button->languageKey, state == 1);
-}
-
-// Effect n lives on the image and label with Tag 15 + n, whatever their names say.
-void TAudioMainForm::ShowEffectButtons() {
-  for (int effect = 1; effect <= 5; ++effect) {
-    const bool selected = effect == m_nEffect;
-    const std::wstring key =
-        std::wstring(L"EffectButton") + kEffectNames[effect - 1] + (selected ? L"ImageDown" : L"ImageUp");
-    if (forms::Image* image = FindImageByTag(15 + effect)) ChangeImageAttr(*image, key);
-    if (forms::Label* label = FindLabelByTag(15 + effect)) SetLabelColor(*label, L"LabelEffectNothing", selected);
-  }
-  if (m_nEffect >= 1 && m_nEffect <= 5)
-    if (forms::Image* picture = ImageNamed(L"EffectPicImage"))
-      ChangeImageAttr(*picture, std::wstring(L"EffectPic") + kEffectNames[m_nEffect - 1] + L"Image");
 }
 
 void TAudioMainForm::PageButtonShow(int selected) {
@@ -244,16 +228,15 @@ void TAudioMainForm::ResetFeatureButtons() {
     StateOfTag(tag) = 1;
     ToggleButtonState(tag, StateOfTag(tag));
   }
-  m_nEffect = 1;
-  ShowEffectButtons();
+  features_->Effects().Reset();
   for (int tag : {47, 22}) {
     StateOfTag(tag) = 1;
     ToggleButtonState(tag, StateOfTag(tag));
   }
   features_->ClearVoiceEffect();
   features_->ClearEncoder();
-  m_nMicMonitor = 1;
-  ToggleButtonState(89, m_nMicMonitor);
+  StateOfTag(89) = 1;
+  ToggleButtonState(89, StateOfTag(89));
 }
 
 void TAudioMainForm::ChangeImageAttr(forms::Image& image, std::wstring_view skinKey) {

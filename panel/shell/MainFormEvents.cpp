@@ -2,6 +2,7 @@
 
 #include "panel/shell/AudioMainForm.h"
 
+#include "forms/CheckBox.h"
 #include "panel/features/encvoice/EncVoiceRegistry.h"
 #include "forms/Shape.h"
 #include "panel/shell/MainFormFeatures.h"
@@ -112,6 +113,15 @@ forms::NotifyHandler TAudioMainForm::NotifyHandlerNamed(std::wstring_view name) 
       // RESET follows the switch lock and stands still while the test tone plays.
       if (features_) features_->Virtual7ch1().ResetClick();
     };
+  if (name == L"BeeCheckBoxClick")
+    return [this](forms::Control&) {
+      if (features_) features_->TestTone().BeeCheckBoxClick();
+    };
+  if (name == L"ListenToDeviceCheckBoxClick")
+    return [this](forms::Control& control) {
+      auto* box = dynamic_cast<forms::CheckBox*>(&control);
+      if (features_ && box) features_->Mic().ListenToDeviceClick(box->Checked());
+    };
   return {};
 }
 
@@ -119,6 +129,12 @@ std::function<void(forms::Timer&)> TAudioMainForm::TimerHandlerNamed(std::wstrin
   if (name == L"TimerTimer") return [this](forms::Timer&) { TimerTimer(); };
   if (name == L"Timer1Timer") return [this](forms::Timer&) {
     if (activation_) activation_->Timer1Timer();
+  };
+  if (name == L"BeeTimerTimer") return [this](forms::Timer&) {
+    if (features_) features_->TestTone().BeeTimerTimer();
+  };
+  if (name == L"BeePlayTimerTimer") return [this](forms::Timer&) {
+    if (features_) features_->TestTone().BeePlayTimerTimer();
   };
   return {};
 }

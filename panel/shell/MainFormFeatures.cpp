@@ -49,6 +49,16 @@ MainFormFeatures::MainFormFeatures(MainWindowControls& window, FeatureLinks link
                                                                virtualSettings);
   encVoice_ = std::make_unique<features::CEncVoicePage>(window, static_cast<features::EncVoiceHost&>(*this));
   led_ = std::make_unique<led::CLedPage>(window, static_cast<led::LedPageHost&>(*this));
+
+  effects_ = std::make_unique<features::CSoundFieldEffects>(window, *links_.filter, links_.deviceActive);
+  audio_ = CreateAudioEndpointPort();
+  features::MicrophoneSettings micSettings;
+  micSettings.monitorMode = settings.micMonitorDefault;
+  micSettings.osClass = links_.osClass;
+  mic_ = std::make_unique<features::CMicrophonePage>(window, static_cast<features::MicrophoneHost&>(*this), *audio_,
+                                                     micSettings);
+  testTone_ = std::make_unique<features::CTestTone>(window, *virtual7ch1_, static_cast<features::TestToneHost&>(*this),
+                                                    links_.programFolder);
 }
 
 MainFormFeatures::~MainFormFeatures() = default;
@@ -67,45 +77,24 @@ void MainFormFeatures::ShowEncoderWarning() { links_.showEncoderWarning(); }
 forms::Shape* MainFormFeatures::FindShapeByTag(int tag) { return links_.findShape(tag); }
 bool MainFormFeatures::ChooseColour(COLORREF& colour) { return links_.chooseColour(colour); }
 void MainFormFeatures::ShowLedDialog() { links_.showLedDialog(); }
+std::uint16_t MainFormFeatures::DeviceVendorId() { return links_.vendorId(); }
+std::uint16_t MainFormFeatures::DeviceProductId() { return links_.productId(); }
+void MainFormFeatures::SetEndpointReady(bool ready) { links_.setEndpointReady(ready); }
+HWND MainFormFeatures::MeterWindow() { return links_.window(); }
+int MainFormFeatures::MeterLength() { return links_.meterLength(); }
+bool MainFormFeatures::BoxTicked() { return links_.testToneTicked(); }
+void MainFormFeatures::SetTestToneTimersEnabled(bool enabled) { links_.setTestToneTimers(enabled); }
 
-void MainFormFeatures::SelectEffect(int) {
-  NotBuilt(L"SelectEffect");
-}
-
-void MainFormFeatures::StartupMic() {
-  NotBuilt(L"StartupMic");
-}
-
-void MainFormFeatures::ApplyMicBoost(int) {
-  NotBuilt(L"ApplyMicBoost");
-}
-
-void MainFormFeatures::ApplyMicMute(int) {
-  NotBuilt(L"ApplyMicMute");
-}
-
-void MainFormFeatures::ApplyMicMonitor(int) {
-  NotBuilt(L"ApplyMicMonitor");
-}
-
-void MainFormFeatures::SetMicGain(int) {
-  NotBuilt(L"SetMicGain");
-}
-
-void MainFormFeatures::StartCaptureMonitor() {
-  NotBuilt(L"StartCaptureMonitor");
-}
-
-void MainFormFeatures::StopCaptureMonitor() {
-  NotBuilt(L"StopCaptureMonitor");
-}
-
-void MainFormFeatures::CaptureLevel(WPARAM, LPARAM) {
-  NotBuilt(L"CaptureLevel");
-}
+void MainFormFeatures::SelectEffect(int effect) { effects_->SelectEffect(effect); }
+bool MainFormFeatures::StartupMic() { return mic_->StartUp(); }
+void MainFormFeatures::SetMicGain(int percent) { mic_->SetGainPercent(percent); }
+void MainFormFeatures::StartCaptureMonitor() { mic_->OpenMeterCapture(links_.window()); }
+void MainFormFeatures::StopCaptureMonitor() { mic_->CloseMeterCapture(); }
+void MainFormFeatures::CaptureLevel(WPARAM wParam, LPARAM lParam) { mic_->OnMeterData(wParam, lParam); }
 
 void MainFormFeatures::RefreshMicDisplay() {
-  NotBuilt(L"RefreshMicDisplay");
+  mic_->ShowMicGain();
+  mic_->ShowMicSwitches();
 }
 
 bool MainFormFeatures::EncEnabled() { return encVoice_->EncAvailable(); }

@@ -1,14 +1,18 @@
 #pragma once
 // The feature pages of the main window and the operations the window calls from its start-up, its
-// buttons, drags, timers and tear-down. The equaliser, 3D, virtual 7.1, ENC and voice-effect pages
-// are owned here;
+// buttons, drags, timers and tear-down. The equaliser, 3D, virtual 7.1, effect, microphone, test
+// tone, ENC and voice-effect pages are owned here;
 // the operations of features that are not built yet say so in the debug output and change
 // nothing, so the window's routing can be followed before every feature exists.
 
 #include "panel/device/DevicePorts.h"
+#include "panel/device/audio/AudioEndpoints.h"
+#include "panel/features/effects/SoundFieldEffects.h"
 #include "panel/features/encvoice/EncVoicePage.h"
 #include "panel/features/equalizer/DeviceConfigImage.h"
 #include "panel/features/equalizer/Equalizer.h"
+#include "panel/features/microphone/MicrophonePage.h"
+#include "panel/features/testtone/TestTone.h"
 #include "panel/features/threed/ThreeDSound.h"
 #include "panel/features/virtual7ch1/Virtual7ch1Host.h"
 #include "panel/features/virtual7ch1/Virtual7ch1Page.h"
@@ -44,11 +48,21 @@ struct FeatureLinks {
   std::function<forms::Shape*(int tag)> findShape;
   std::function<bool(COLORREF& colour)> chooseColour;
   std::function<void()> showLedDialog;
+  // Effect, microphone and test tone.
+  FilterPort* filter = nullptr;
+  int osClass = 0;                   // m_nOsClass
+  std::wstring programFolder;        // m_strProgramPath, ending in a separator
+  std::function<HWND()> window;      // receives the level meter's MM_WIM_DATA
+  std::function<int()> meterLength;  // [Mic] MicProgressLength of the skin
+  std::function<void(bool)> setEndpointReady;
+  std::function<void(bool)> setTestToneTimers;  // BeeTimer and BeePlayTimer
 };
 
 class MainFormFeatures final : private features::Virtual7ch1Host,
                                private features::EncVoiceHost,
-                               private led::LedPageHost {
+                               private led::LedPageHost,
+                               private features::MicrophoneHost,
+                               private features::TestToneHost {
 public:
   // `userFolder` is %APPDATA%\<InstallFolderName>, where DefaultProfile.ini lives.
   MainFormFeatures(MainWindowControls& window, FeatureLinks links, const MainFormSettings& settings,
@@ -62,17 +76,20 @@ public:
   features::CVirtual7ch1Page& Virtual7ch1() { return *virtual7ch1_; }
   features::CEncVoicePage& EncVoice() { return *encVoice_; }
   led::CLedPage& Led() { return *led_; }
+  features::CSoundFieldEffects& Effects() { return *effects_; }
+  features::CMicrophonePage& Mic() { return *mic_; }
+  features::CTestTone& TestTone() { return *testTone_; }
 
   // --- effects and microphone ---
   void SelectEffect(int effect);
-  void StartupMic();
-  void ApplyMicBoost(int enable);
-  void ApplyMicMute(int enable);
-  void ApplyMicMonitor(int enable);
+  // Window creation with a device active; true when the capture endpoint was found (and is held
+  // until the window releases it).
+  bool StartupMic();
   void SetMicGain(int percent);
   void StartCaptureMonitor();
   void StopCaptureMonitor();
   void CaptureLevel(WPARAM wParam, LPARAM lParam);
+  // Gain, boost and mute as Windows has them (creation, skin change).
   void RefreshMicDisplay();
 
   // --- encoder and voice effect ---
@@ -97,7 +114,7 @@ private:
   bool GpioScanMode() override;
   void SetAnimationTimerEnabled(bool enabled) override;
   void SwitchThreeDOff() override;
-  // EncVoiceHost (DeviceActive serves both pages)
+  // EncVoiceHost (DeviceActive serves every page)
   WORD VendorId() override;
   WORD ProductId() override;
   int CurrentPage() override;
@@ -107,6 +124,15 @@ private:
   forms::Shape* FindShapeByTag(int tag) override;
   bool ChooseColour(COLORREF& colour) override;
   void ShowLedDialog() override;
+  // MicrophoneHost
+  std::uint16_t DeviceVendorId() override;
+  std::uint16_t DeviceProductId() override;
+  void SetEndpointReady(bool ready) override;
+  HWND MeterWindow() override;
+  int MeterLength() override;
+  // TestToneHost
+  bool BoxTicked() override;
+  void SetTestToneTimersEnabled(bool enabled) override;
 
   FeatureLinks links_;
   DeviceConfigImage image_;
@@ -115,6 +141,10 @@ private:
   std::unique_ptr<features::CVirtual7ch1Page> virtual7ch1_;
   std::unique_ptr<features::CEncVoicePage> encVoice_;
   std::unique_ptr<led::CLedPage> led_;
+  std::unique_ptr<AudioEndpointPort> audio_;
+  std::unique_ptr<features::CSoundFieldEffects> effects_;
+  std::unique_ptr<features::CMicrophonePage> mic_;
+  std::unique_ptr<features::CTestTone> testTone_;
 };
 
 }  // namespace vorma::shell

@@ -86,14 +86,10 @@ void TAudioMainForm::RunMouseDownAction(int tag, forms::Control& sender) {
     case 9: case 10: case 11: case 12: features.Eq().SelectEqPreset(tag - 8); break;
     case 13: features.ThreeD().FbmButton(); break;
     case 14: case 15: features.ThreeD().LinkButton(tag); break;
-    case 16: case 17: case 18: case 19: case 20:
-      m_nEffect = tag - 15;
-      features.SelectEffect(m_nEffect);
-      ShowEffectButtons();
-      break;
-    case 21: ToggleButtonState(21, m_nMicBoost); features.ApplyMicBoost(m_nMicBoost); break;
-    case 22: ToggleButtonState(22, m_nMicMute); features.ApplyMicMute(m_nMicMute); break;
-    case 89: ToggleButtonState(89, m_nMicMonitor); features.ApplyMicMonitor(m_nMicMonitor); break;
+    case 16: case 17: case 18: case 19: case 20: features.SelectEffect(tag - 15); break;
+    case 21: features.Mic().BoostClick(); break;
+    case 22: features.Mic().MuteClick(); break;
+    case 89: features.Mic().MonitorClick(); break;
     case 23: case 25: case 26: case 27: case 226: case 227: case 228: PageImageDown(tag); break;
     case 28: if (DeviceActive()) ToggleButtonState(28, m_nDeviceSync); break;
     case 47: features.Virtual7ch1().EnableClick(); break;

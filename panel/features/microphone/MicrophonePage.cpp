@@ -172,17 +172,18 @@ void CMicrophonePage::ResetMeters() {
   if (forms::Image* meter = controls_.ImageNamed(L"MicProgressImage")) meter->SetWidth(0);
 }
 
-void CMicrophonePage::StartUp() {
+bool CMicrophonePage::StartUp() {
   boost_ = 0;
   mute_ = 0;
   ResetMeters();
   const bool found = LookUpEndpoint();
-  if (!found && settings_.osClass == kCoreAudioSystem) return;
+  if (!found && settings_.osClass == kCoreAudioSystem) return false;
   OpenMeterCapture(host_.MeterWindow());
   ShowMicGain();
   ShowMicSwitches();
   CloseMeterCapture();
   host_.SetEndpointReady(true);
+  return found;
 }
 
 void CMicrophonePage::RefreshAfterActivation() {

@@ -80,8 +80,8 @@ public:
   // Window creation with a device active: both switches off, meter empty, then (when the endpoint
   // is found, or on systems without Core Audio) the display from Windows, with the meter capture
   // open meanwhile; the endpoint-ready flag is set to the outcome. The endpoint stays held until
-  // ReleaseEndpoint.
-  void StartUp();
+  // ReleaseEndpoint. True when the endpoint was found.
+  bool StartUp();
   // Device activation: the display from Windows, the microphone unmuted, and the monitor's
   // switching-off action without changing the monitor state.
   void RefreshAfterActivation();
