@@ -81,6 +81,8 @@ public:
   features::CTestTone& TestTone() { return *testTone_; }
 
   // --- effects and microphone ---
+  // Effect buttons, and the profile load with its CurrentEffect: remember, show and send. A
+  // profile save reads Effects().CurrentEffect().
   void SelectEffect(int effect);
   // Window creation with a device active; true when the capture endpoint was found (and is held
   // until the window releases it).
