@@ -3,16 +3,10 @@
 
 #include "panel/shell/AudioMainForm.h"
 
-#include "foundation/DebugOutput.h"
 #include "panel/shell/MainFormAppearance.h"
 #include "panel/shell/MainFormFeatures.h"
 
 namespace vorma::shell {
-namespace {
-
-void NotBuilt(const wchar_t* operation) { DebugPrint(L"===== %ls: not built yet =====\n", operation); }
-
-}  // namespace
 
 void TAudioMainForm::SetDeviceLabel(DeviceLabelKind kind) {
   forms::Label* label = LabelNamed(L"DeviceActiveLabel");
