@@ -118,6 +118,14 @@ protected:
   bool WaitJournal(std::string_view fragment, size_t count = 1) {
     return PumpMessagesUntil([&] { return JournalWith(fragment).size() >= count; }, kStepTimeoutMs);
   }
+  // The panel's debug lines with the fragment, for a failure's message.
+  std::string PanelLines(std::wstring_view fragment) {
+    std::string text;
+    for (const PanelProcess::Entry& entry : panel_->Strings())
+      if (entry.text.find(fragment) != std::wstring::npos) text += std::string(entry.text.begin(), entry.text.end()) + "\n";
+    return text;
+  }
+
   virtual72xx::CaptureState Capture() {
     virtual72xx::CaptureState state;
     EXPECT_EQ(client_.CaptureGet(device_, state), 0u);
@@ -226,7 +234,7 @@ TEST_F(AudioPagesEndToEndTest, AnActivatedDeviceGetsItsMicrophoneUnmutedAndTheMi
   Click(CentreOf(SkinRect(L"MicMuteImageUp")));
   EXPECT_TRUE(PumpMessagesUntil([&] { return Capture().mute; }, kStepTimeoutMs));
   Click(CentreOf(SkinRect(L"MicBoostImageUp")));
-  EXPECT_TRUE(PumpMessagesUntil([&] { return Capture().boost; }, kStepTimeoutMs));
+  EXPECT_TRUE(PumpMessagesUntil([&] { return Capture().boost; }, kStepTimeoutMs)) << PanelLines(L"Tag = 2");
   // A press on the bar puts the slider's middle there: with the travel 208..328 and the slider
   // 20 pixels high, a press at 308 puts its top at 298, 30 pixels above the bottom: 25 %.
   const RECT bar = SkinRect(L"MicBarImage");
