@@ -118,6 +118,9 @@ public:
   void BringToFront();
   // Asks the form to close as the close button does: OnClose decides, Free destroys the window.
   void Close();
+  // Destroys the window now (OnDestroy runs); a derived form calls it first in its destructor, so
+  // the window's last messages still find everything they reach.
+  void DestroyWindowNow() { window_.reset(); }
   // Shows the form modally over its owner, runs messages until ModalResult turns non-zero or the
   // form closes, and returns that result (IDCANCEL when it was closed).
   int ShowModal();

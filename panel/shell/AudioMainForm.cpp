@@ -83,7 +83,9 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   DebugWrite(L"===== TAudioMainForm: start-up done =====\n");
 }
 
-TAudioMainForm::~TAudioMainForm() = default;
+// The window goes before the members: its destruction runs FormDestroy (the last profile, the
+// device's functions off) and its last messages reach features that still exist.
+TAudioMainForm::~TAudioMainForm() { DestroyWindowNow(); }
 
 FeatureLinks TAudioMainForm::MakeFeatureLinks() {
   FeatureLinks links;

@@ -258,7 +258,7 @@ private:
   // --- profiles::SoundProfileHost (MainFormProfiles.cpp) ---
   void CreateProfiles();
   bool HidDeviceOpens() override;
-  int CurrentEffect() override { return m_nEffect; }
+  int CurrentEffect() override { return Effect(); }
   void LoadEffect(int effect) override;
   void SaveLedKeys(profiles::ProfileWriter& writer) override;
   void LoadLedKeys(const std::wstring& path) override;

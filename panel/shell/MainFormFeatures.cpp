@@ -4,13 +4,6 @@
 #include "panel/led/LedIndicator.h"
 
 namespace vorma::shell {
-namespace {
-
-// A feature that does not exist yet: the call is visible in the debug output and changes nothing.
-void NotBuilt(const wchar_t* operation) { DebugPrint(L"===== %ls: not built yet =====\n", operation); }
-
-}  // namespace
-
 MainFormFeatures::MainFormFeatures(MainWindowControls& window, FeatureLinks links, const MainFormSettings& settings,
                                    const std::wstring& userFolder)
     : links_(std::move(links)) {
@@ -112,8 +105,6 @@ void MainFormFeatures::ReadEncoderAndVoiceFromRegistry() {
 void MainFormFeatures::SendLedIndicator(int value) { led::SendLedIndicator(links_.openHid(), value); }
 void MainFormFeatures::SyncLedIndicator(int state) { led::SyncLedIndicator(links_.openHid(), state); }
 
-void MainFormFeatures::CloseMediaPlayer() {
-  NotBuilt(L"CloseMediaPlayer");
-}
+void MainFormFeatures::CloseMediaPlayer() { testTone_->CloseMediaPlayer(); }
 
 }  // namespace vorma::shell

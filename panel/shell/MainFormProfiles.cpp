@@ -37,9 +37,7 @@ bool TAudioMainForm::HidDeviceOpens() {
 }
 
 void TAudioMainForm::LoadEffect(int effect) {
-  m_nEffect = effect;
-  ShowEffectButtons();
-  features_->SelectEffect(m_nEffect);
+  features_->SelectEffect(effect);
 }
 
 void TAudioMainForm::SaveLedKeys(profiles::ProfileWriter& writer) {
