@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 jobs=$(nproc)
-for arch in i686 x86_64; do
+# x86_64 first: the 32-bit setup carries the 64-bit service and driver from that tree.
+for arch in x86_64 i686; do
   echo "=== Building $arch ==="
   cmake -S . -B "build/$arch" -DCMAKE_TOOLCHAIN_FILE="cmake/toolchain-$arch.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "build/$arch" -j "$jobs"
