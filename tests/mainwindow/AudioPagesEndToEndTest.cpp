@@ -91,10 +91,15 @@ protected:
     POINT screen = client;
     ClientToScreen(window_, &screen);
     ASSERT_TRUE(SetCursorPos(screen.x, screen.y));
+    const size_t presses = panel_->CountContaining(L"OnMsgLButtonDown");
     const size_t releases = panel_->CountContaining(L"OnMsgLButtonUp");
+    // Each half of the click is handled completely before the next message is posted.
     PostMessageW(window_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+    ASSERT_TRUE(panel_->WaitCount(L"OnMsgLButtonDown", presses + 1, kStepTimeoutMs));
+    ASSERT_TRUE(WaitUntilHandled(window_, kStepTimeoutMs));
     PostMessageW(window_, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
     ASSERT_TRUE(panel_->WaitCount(L"OnMsgLButtonUp", releases + 1, kStepTimeoutMs));
+    ASSERT_TRUE(WaitUntilHandled(window_, kStepTimeoutMs));
   }
 
   void ShowPage(std::wstring_view labelKey, int page) {
