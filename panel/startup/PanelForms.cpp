@@ -5,6 +5,8 @@
 #include "panel/shell/AudioMainForm.h"
 #include "panel/shell/FormBuilder.h"
 #include "panel/shell/OtherFormsResource.h"
+#include "panel/shell/SimpleForm.h"
+#include "panel/shell/WebLabelLink.h"
 #include "panel/startup/SingleInstance.h"
 
 #include <memory>
@@ -13,10 +15,19 @@
 namespace vorma {
 namespace {
 
-std::unique_ptr<forms::Form> CreateDialogForm(forms::Application& application, const shell::FormDescriptor& resource) {
-  auto form = std::make_unique<forms::Form>(application, shell::FormArgsFor(resource));
-  shell::NoFormHandlers events;  // the dialogs' handlers come with their own windows
-  shell::AddResourceToForm(resource, *form, events);
+std::unique_ptr<forms::Form> CreateDialogForm(forms::Application& application, const shell::FormDescriptor& resource,
+                                              const std::wstring& programFullPath, shell::ShellOpenPort& shell) {
+  std::unique_ptr<forms::Form> form;
+  if (resource.className == L"TSimpleForm") {
+    form = std::make_unique<shell::TSimpleForm>(application, programFullPath);
+  } else {
+    form = std::make_unique<forms::Form>(application, shell::FormArgsFor(resource));
+    shell::AboutFormEvents about(shell);
+    shell::NoFormHandlers none;  // the LED dialogs' handlers come with their own windows
+    shell::FormEventSource& events = resource.className == L"TAboutForm" ? static_cast<shell::FormEventSource&>(about)
+                                                                          : static_cast<shell::FormEventSource&>(none);
+    shell::AddResourceToForm(resource, *form, events);
+  }
   if (!form->Create()) DebugWin32Failure(L"creating a dialog form", GetLastError());
   return form;
 }
@@ -52,9 +63,10 @@ void RunPanelForms(const std::wstring& programFullPath) {
   // A panel whose start-up failed ends at once; showing its empty window first would only flash.
   if (mainForm->SdkLoadResult() != 0) application.SetShowMainForm(false);
   mainForm->FormCreate();
+  shell::Win32ShellOpen shell;
   std::vector<std::unique_ptr<forms::Form>> dialogs;
   for (const shell::FormDescriptor* resource : shell::FormCreationOrder().subspan(1))
-    dialogs.push_back(CreateDialogForm(application, *resource));
+    dialogs.push_back(CreateDialogForm(application, *resource, programFullPath, shell));
   for (const auto& dialog : dialogs) {
     if (dialog->Name() == L"TAboutForm") mainForm->SetAboutDialog(dialog.get());
     if (dialog->Name() == L"TLEDForm") mainForm->SetLedDialog(dialog.get());
