@@ -1,9 +1,7 @@
 #pragma once
 // The feature pages of the main window and the operations the window calls from its start-up, its
 // buttons, drags, timers and tear-down. The equaliser, 3D, virtual 7.1, effect, microphone, test
-// tone, ENC and voice-effect pages are owned here;
-// the operations of features that are not built yet say so in the debug output and change
-// nothing, so the window's routing can be followed before every feature exists.
+// tone, ENC, voice-effect and LED pages are owned here.
 
 #include "panel/device/DevicePorts.h"
 #include "panel/device/audio/AudioEndpoints.h"

@@ -107,7 +107,7 @@ void Equalizer::ResetEq() {
   if (links_.apply3DOnOff)
     links_.apply3DOnOff();
   else
-    DebugWrite(L"[TAudioMainForm::ResetEq] the 3D page is not built yet: Apply3DOnOff skipped\n");
+    DebugWrite(L"[TAudioMainForm::ResetEq] no 3D page is linked: Apply3DOnOff skipped\n");
 }
 
 }  // namespace vorma
