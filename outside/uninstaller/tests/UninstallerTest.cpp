@@ -69,6 +69,9 @@ void WriteFile(const std::wstring& path, const std::string& bytes) {
   ASSERT_TRUE(::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
 }
 
+// Paths and names in failure messages (they are ASCII here).
+std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
 // Runs a program with arguments and returns its exit code (0xdeadbeef: no run or no end).
 DWORD RunProgram(const std::wstring& program, const std::wstring& arguments, DWORD timeoutMs = 120000) {
   std::wstring line = L"\"" + program + L"\" " + arguments;
@@ -102,6 +105,7 @@ protected:
     setup::CreateStartMenuShortcut(L"Vorma Audio", L"Vorma", kUninstallShortcut, Uninstaller());
     setup::CreateFolderShortcut(L"Vorma Audio", kManualShortcut, install_ + L"\\Manual\\English\\Manual.txt");
     setup::CreateDesktopShortcut(kAppShortcut, panel);
+    for (const auto& shortcut : Shortcuts()) ASSERT_TRUE(Exists(shortcut)) << Narrow(shortcut) << " was not made";
     setup::RegisterUninstall({setup::kUninstallKeyPath, L"Vorma Audio Center", L"\"" + Uninstaller() + L"\"",
                               Uninstaller(), L"1.0.0.0", L"Vorma Audio"});
     ASSERT_EQ(setup::RegisterAutostart(L"Vormapanel", setup::AutostartCommandLine(panel)), 0);
@@ -157,14 +161,14 @@ protected:
     EXPECT_FALSE(Exists(ServiceProgram()));
     EXPECT_FALSE(KeyExists(L"SYSTEM\\CurrentControlSet\\Services\\Xafilt"));
     EXPECT_FALSE(Exists(SystemFolder() + L"drivers\\Xafilt.sys"));
-    for (const auto& name : LaunchValueNames()) EXPECT_FALSE(ValueExists(kSoftware, name)) << std::string(name.begin(), name.end());
+    for (const auto& name : LaunchValueNames()) EXPECT_FALSE(ValueExists(kSoftware, name)) << Narrow(name);
     for (const auto& name : FeatureDefaultNames()) EXPECT_FALSE(ValueExists(kSoftware, name));
     EXPECT_FALSE(KeyExists(std::wstring(kSoftware) + L"\\EncValueMap"));
     EXPECT_FALSE(KeyExists(L"SOFTWARE\\KVX USB DeviceId Group"));
     EXPECT_FALSE(KeyExists(L"SOFTWARE\\KVX HID DeviceId Group"));
     EXPECT_FALSE(ValueExists(setup::kRunKeyPath, L"Vormapanel"));
     EXPECT_FALSE(KeyExists(setup::kUninstallKeyPath));
-    for (const auto& shortcut : Shortcuts()) EXPECT_FALSE(Exists(shortcut));
+    for (const auto& shortcut : Shortcuts()) EXPECT_FALSE(Exists(shortcut)) << Narrow(shortcut);
     EXPECT_FALSE(Exists(programs_ + L"Vorma"));
     EXPECT_FALSE(Exists(programs_ + kManualFolder));
     // The install folder goes once the uninstaller has ended, through its temporary copy.
@@ -226,7 +230,7 @@ TEST_F(InstalledProduct, DecliningTheConfirmationRemovesNothing) {
   EXPECT_TRUE(ValueExists(setup::kRunKeyPath, L"Vormapanel"));
   EXPECT_TRUE(KeyExists(setup::kUninstallKeyPath));
   EXPECT_TRUE(Exists(Uninstaller()));
-  for (const auto& shortcut : Shortcuts()) EXPECT_TRUE(Exists(shortcut));
+  for (const auto& shortcut : Shortcuts()) EXPECT_TRUE(Exists(shortcut)) << Narrow(shortcut);
 }
 
 TEST(LooksLikeInstallFolder, RefusesRootsAndFoldersWithoutTheConfiguration) {
