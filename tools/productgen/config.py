@@ -55,6 +55,9 @@ def audio_config(default_skin, default_language, language_captions):
             ("DeviceActiveIconFileName", ICON_FILE),
             ("DeviceUnactiveIconFileName", ICON_FILE),
             ("TrayIconRestorOn", "1"),
+            # The plug-ins the tray's Plugin menu lists: the two companion programs.
+            ("VormaEffect", "1"),
+            ("VormaSoundEffect", "1"),
         ]),
         ("Plugin", [("PluginFolderName", "Plugin")]),
         ("DebugLevel", [("Application", "0"), ("Service", "0")]),
