@@ -76,6 +76,13 @@ struct ModuleTraits {
   static void Close(Handle h) { FreeLibrary(h); }
 };
 
+struct ActivationContextTraits {
+  using Handle = HANDLE;
+  static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+  static bool IsValid(Handle h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }
+  static void Close(Handle h) { ReleaseActCtx(h); }
+};
+
 struct ServiceHandleTraits {
   using Handle = SC_HANDLE;
   static Handle Invalid() { return nullptr; }
@@ -177,6 +184,7 @@ using UniqueFindHandle = UniqueResource<FindHandleTraits>;
 using UniqueMappedView = UniqueResource<MappedViewTraits>;
 using UniqueRegKey = UniqueResource<RegKeyTraits>;
 using UniqueModule = UniqueResource<ModuleTraits>;
+using UniqueActivationContext = UniqueResource<ActivationContextTraits>;
 using UniqueServiceHandle = UniqueResource<ServiceHandleTraits>;
 using UniqueCryptProvider = UniqueResource<CryptProviderTraits>;
 using UniqueCryptKey = UniqueResource<CryptKeyTraits>;

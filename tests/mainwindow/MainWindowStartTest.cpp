@@ -61,6 +61,8 @@ TEST(MainWindowStart, ComesUpWithoutADeviceAndEndsWhenClosed) {
   EXPECT_TRUE(IsWindowVisible(window));
   // The hidden application window carries the configured title, which a second start looks for.
   EXPECT_EQ(ForeignWindows(L"TApplication", kTitle).size(), 1u);
+  // The hidden simple-mode dialog shows the panel program's own version, the project's.
+  EXPECT_EQ(ForeignWindows(L"VormaForm", L"SimpleForm (V" VORMA_PROJECT_VERSION L")").size(), 1u);
   EXPECT_TRUE(panel.Wrote(kStartedLine));
   EXPECT_LT(panel.IndexOf(kStartedLine), panel.IndexOf(L"FormCreate"));
   EXPECT_LT(panel.IndexOf(L"FormCreate"), panel.IndexOf(L"FormActivate"));
