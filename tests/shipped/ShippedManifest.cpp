@@ -2,6 +2,7 @@
 
 #include "foundation/UniqueHandles.h"
 
+#include <cstddef>
 #include <cstring>
 #include <iterator>
 
@@ -30,17 +31,34 @@ ACTCTX_REQUESTED_RUN_LEVEL RunLevel(HANDLE context) {
   return info.RunLevel;
 }
 
+// Newer systems answer with elements that also carry the highest version tested, which moves the
+// first element to an 8-byte boundary; older headers (and systems) have the short element.
+struct CompatibilityElementWithVersion {
+  GUID Id;
+  ACTCTX_COMPATIBILITY_ELEMENT_TYPE Type;
+  ULONGLONG MaxVersionTested;
+};
+struct CompatibilityInformationWithVersion {
+  DWORD ElementCount;
+  CompatibilityElementWithVersion Elements[1];
+};
+
 std::vector<GUID> SupportedOs(HANDLE context) {
   const std::vector<BYTE> buffer = Query(context, nullptr, CompatibilityInformationInActivationContext);
   std::vector<GUID> ids;
   if (buffer.size() < sizeof(DWORD)) return ids;
-  const auto* info = reinterpret_cast<const ACTIVATION_CONTEXT_COMPATIBILITY_INFORMATION*>(buffer.data());
-  if (info->ElementCount == 0) return ids;
-  // The element's size differs between system versions: it is what the answer holds per element.
-  const size_t elementSize = (buffer.size() - sizeof(DWORD)) / info->ElementCount;
-  for (DWORD i = 0; i < info->ElementCount; ++i) {
+  DWORD count = 0;
+  std::memcpy(&count, buffer.data(), sizeof(count));
+  size_t offset = offsetof(ACTIVATION_CONTEXT_COMPATIBILITY_INFORMATION, Elements);
+  size_t elementSize = sizeof(COMPATIBILITY_CONTEXT_ELEMENT);
+  if (buffer.size() == offsetof(CompatibilityInformationWithVersion, Elements) + count * sizeof(CompatibilityElementWithVersion)) {
+    offset = offsetof(CompatibilityInformationWithVersion, Elements);
+    elementSize = sizeof(CompatibilityElementWithVersion);
+  }
+  if (buffer.size() < offset + count * elementSize) return ids;
+  for (DWORD i = 0; i < count; ++i) {
     COMPATIBILITY_CONTEXT_ELEMENT element{};
-    std::memcpy(&element, buffer.data() + sizeof(DWORD) + i * elementSize, sizeof(element));
+    std::memcpy(&element, buffer.data() + offset + i * elementSize, sizeof(element));
     if (element.Type == ACTCTX_COMPATIBILITY_ELEMENT_TYPE_OS) ids.push_back(element.Id);
   }
   return ids;
