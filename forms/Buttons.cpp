@@ -3,6 +3,9 @@
 #include "forms/Form.h"
 #include "forms/WindowText.h"
 
+#include <commctrl.h>
+#include <windowsx.h>
+
 namespace vorma::forms {
 
 Button::Button(Form& owner, const ButtonArgs& args)
@@ -37,7 +40,32 @@ bool RadioButton::CreateControlWindow(HWND parent) {
   window_.reset(MakeWindow(parent, L"BUTTON", caption_, WS_TABSTOP | BS_RADIOBUTTON, BoundsRect()));
   if (!window_) return false;
   SendMessageW(window_.get(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
+  // The BUTTON class keeps its presses to itself; the subclass passes them on as mouse-down.
+  SetWindowSubclass(window_.get(), &RadioButton::ButtonProc, 0, reinterpret_cast<DWORD_PTR>(this));
   return true;
+}
+
+LRESULT CALLBACK RadioButton::ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR self) {
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, &RadioButton::ButtonProc, 0);
+    return DefSubclassProc(window, message, wParam, lParam);
+  }
+  const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+  MouseButton button = MouseButton::Left;
+  switch (message) {
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: button = MouseButton::Left; break;
+    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: button = MouseButton::Right; break;
+    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: button = MouseButton::Middle; break;
+    default: return result;
+  }
+  auto& radio = *reinterpret_cast<RadioButton*>(self);
+  if (radio.OnMouseDown) {
+    const MouseEventArgs args{button, static_cast<UINT>(GET_KEYSTATE_WPARAM(wParam)), GET_X_LPARAM(lParam),
+                              GET_Y_LPARAM(lParam)};
+    radio.OnMouseDown(radio, args);
+  }
+  return result;
 }
 
 void RadioButton::SaveState() {

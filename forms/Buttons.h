@@ -33,6 +33,8 @@ struct RadioButtonArgs : ControlArgs {
   int group = 0;
 };
 
+// A press on the button runs OnMouseDown (after the button took the press, before the click that
+// the release makes), as it does for the form's own controls.
 class RadioButton final : public WindowedControl {
 public:
   RadioButton(Form& owner, const RadioButtonArgs& args);
@@ -45,6 +47,8 @@ public:
   void HandleCommand(HWND from, WORD code) override;
 
 private:
+  static LRESULT CALLBACK ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                     DWORD_PTR self);
   bool CreateControlWindow(HWND parent) override;
   void SaveState() override;
   void ApplyCheck(bool checked);

@@ -39,6 +39,28 @@ TEST_F(WindowedControlsTest, RadioButtonsExcludeEachOtherWithinTheirGroupOnly) {
   EXPECT_EQ(std::vector<std::wstring>{L"A2"}, clicked) << "clicking the checked one changes nothing";
 }
 
+TEST_F(WindowedControlsTest, APressOnARadioButtonRunsItsMouseDownBeforeTheClick) {
+  RadioButton& a1 = AddRadio(L"A1", 1, true);
+  RadioButton& a2 = AddRadio(L"A2", 1, false);
+  std::vector<std::wstring> events;
+  a2.OnMouseDown = [&](Control& sender, const MouseEventArgs& args) {
+    events.push_back(sender.Name() + (args.button == MouseButton::Left ? L" left " : L" right ") +
+                     std::to_wstring(args.x) + L"," + std::to_wstring(args.y));
+  };
+  a2.OnClick = [&](Control& sender) { events.push_back(sender.Name() + L" click"); };
+  ASSERT_TRUE(form.Create());
+
+  SendMessageW(a2.Hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 4));
+  SendMessageW(a2.Hwnd(), WM_RBUTTONUP, 0, MAKELPARAM(5, 4));
+  SendMessageW(a2.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(7, 3));
+  SendMessageW(a2.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(7, 3));
+  EXPECT_EQ(events, (std::vector<std::wstring>{L"A2 right 5,4", L"A2 left 7,3", L"A2 click"}));
+  EXPECT_TRUE(a2.Checked());
+  EXPECT_FALSE(a1.Checked());
+  SendMessageW(a1.Hwnd(), BM_CLICK, 0, 0);
+  EXPECT_EQ(events.size(), 3u) << "a button without a mouse-down handler runs none";
+}
+
 TEST_F(WindowedControlsTest, RadioGroupReportsThePickedItem) {
   RadioGroupArgs args = Placed<RadioGroupArgs>(L"Mode", 10, 10, 150, 90);
   args.caption = L"Mode";

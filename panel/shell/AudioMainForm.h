@@ -36,6 +36,10 @@
 #include <string>
 #include <string_view>
 
+namespace vorma::led {
+class TLEDForm;
+}
+
 namespace vorma::shell {
 
 class MainFormAppearance;
@@ -60,7 +64,7 @@ public:
   int SdkLoadResult() const { return sdkLoadResult_; }
 
   // The LED settings dialog; while it is shown the window's drags and window moves stand still.
-  void SetLedDialog(forms::Form* dialog) { ledDialog_ = dialog; }
+  void SetLedDialog(led::TLEDForm* dialog) { ledDialog_ = dialog; }
   // The About dialog the About button fills and shows while a device is active.
   void SetAboutDialog(forms::Form* dialog) { aboutDialog_ = dialog; }
 
@@ -171,6 +175,7 @@ private:
                        std::wstring_view languageKey);
   void ShowAboutDialog();
   void ShowLedDialog();
+  bool LedDialogShown() const;
   bool BeeBoxTicked();
   void Toggle3DEnable();
 
@@ -270,7 +275,7 @@ private:
   forms::PopupMenu popupMenu_;
   UniqueIcon trayIconImage_;
   std::unique_ptr<forms::TrayIcon> trayIcon_;  // shows popupMenu_, so it goes first
-  forms::Form* ledDialog_ = nullptr;
+  led::TLEDForm* ledDialog_ = nullptr;
   forms::Form* aboutDialog_ = nullptr;
   std::unique_ptr<DevicePorts> ports_;
   std::unique_ptr<DeviceActivation> activation_;

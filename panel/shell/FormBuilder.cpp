@@ -113,9 +113,40 @@ private:
         args.checked = control.checked;
         return &form_.AddCheckBox(args);
       }
+      case ControlKind::RadioButton: {
+        auto args = CommonArgs<forms::RadioButtonArgs>(control, origin);
+        args.caption = std::wstring(control.caption);
+        args.checked = control.checked;
+        args.group = RadioGroupOf(control.parent);
+        return &form_.AddRadioButton(args);
+      }
+      case ControlKind::TrackBar: {
+        auto args = CommonArgs<forms::TrackBarArgs>(control, origin);
+        args.min = control.range.minimum;
+        args.max = control.range.maximum;
+        args.position = control.range.position;
+        return &form_.AddTrackBar(args);
+      }
+      case ControlKind::Button: {
+        auto args = CommonArgs<forms::ButtonArgs>(control, origin);
+        args.caption = std::wstring(control.caption);
+        return &form_.AddButton(args);
+      }
+      case ControlKind::GroupBox: {
+        auto args = CommonArgs<forms::GroupBoxArgs>(control, origin);
+        args.caption = std::wstring(control.caption);
+        return &form_.AddGroupBox(args);
+      }
       default:
         return nullptr;
     }
+  }
+
+  // Radio buttons exclude each other within the container they share, as they do on screen.
+  int RadioGroupOf(std::wstring_view container) {
+    const auto [it, added] = radioGroups_.try_emplace(container, static_cast<int>(radioGroups_.size()) + 1);
+    (void)added;
+    return it->second;
   }
 
   void Bind(const EventBindings& events, forms::Control& control) {
@@ -123,6 +154,10 @@ private:
     control.OnMouseMove = Mouse(events.onMouseMove);
     control.OnMouseUp = Mouse(events.onMouseUp);
     control.OnClick = Notify(events.onClick);
+    if (!events.onChange.empty() && control.Kind() == forms::ControlKind::TrackBar) {
+      if (forms::NotifyHandler change = Notify(events.onChange))
+        static_cast<forms::TrackBar&>(control).OnChange = [change](forms::TrackBar& bar) { change(bar); };
+    }
   }
 
   forms::MouseHandler Mouse(std::wstring_view name) {
@@ -143,6 +178,7 @@ private:
   forms::Form& form_;
   FormEventSource& events_;
   std::map<std::wstring_view, Bounds> containers_;
+  std::map<std::wstring_view, int> radioGroups_;
   FormBuildReport report_;
 };
 

@@ -34,8 +34,8 @@ public:
 };
 
 struct FormBuildReport {
-  // Controls of kinds the framework does not draw (radio buttons, track bars, buttons, group boxes,
-  // list boxes, radio groups); they are left out of the form.
+  // Controls of kinds the builder does not make yet (list boxes, radio groups); they are left out
+  // of the form.
   std::vector<std::wstring_view> skippedControls;
   // Handler names the event source did not supply.
   std::vector<std::wstring_view> unboundHandlers;
@@ -45,7 +45,8 @@ struct FormBuildReport {
 forms::FormArgs FormArgsFor(const FormDescriptor& resource);
 
 // Adds the resource's controls (in declaration order, bounds made relative to the form's client
-// area) and timers to the form.
+// area) and timers to the form. Radio buttons in one container form one group; a track bar's
+// change handler is a notify handler with the bar as sender.
 FormBuildReport AddResourceToForm(const FormDescriptor& resource, forms::Form& form, FormEventSource& events);
 
 // Adds the resource's items of the named popup menu (and their sub-items) to a framework menu.

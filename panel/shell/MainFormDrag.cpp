@@ -4,6 +4,7 @@
 #include "panel/shell/AudioMainForm.h"
 
 #include "foundation/DebugOutput.h"
+#include "panel/led/dialog/LEDForm.h"
 #include "panel/shell/MainFormAppearance.h"
 #include "panel/shell/MainFormFeatures.h"
 
@@ -54,9 +55,11 @@ forms::Control* VisibleControlAt(const forms::Form& form, POINT client) {
 
 }  // namespace
 
+bool TAudioMainForm::LedDialogShown() const { return ledDialog_ && ledDialog_->Shown(); }
+
 void TAudioMainForm::OnMsgLButtonDown() {
   DebugWrite(L"TAudioMainForm::OnMsgLButtonDown");
-  if (!features_ || (ledDialog_ && ledDialog_->Visible())) return;
+  if (!features_ || LedDialogShown()) return;
   GetCursorPos(&m_ptDragStart);
   POINT client = m_ptDragStart;
   ScreenToClient(Hwnd(), &client);
@@ -125,7 +128,7 @@ int TAudioMainForm::JumpSlider(int sliderTag, int clickY, SliderRange range) {
 }
 
 void TAudioMainForm::OnMsgMouseMove() {
-  if (ledDialog_ && ledDialog_->Visible()) return;
+  if (LedDialogShown()) return;
   if (m_bDragging != 1 || !m_pDragControl) return;
   POINT cursor{};
   GetCursorPos(&cursor);
@@ -171,14 +174,14 @@ void TAudioMainForm::OnMsgMouseMove() {
 
 void TAudioMainForm::OnMsgLButtonUp() {
   DebugWrite(L"TAudioMainForm::OnMsgLButtonUp");
-  if (ledDialog_ && ledDialog_->Visible()) return;
+  if (LedDialogShown()) return;
   m_bDragging = 0;
   m_pDragControl = nullptr;
 }
 
 void TAudioMainForm::FormMouseDown(const forms::MouseEventArgs& args) {
   if (args.button != forms::MouseButton::Left) return;
-  if (ledDialog_ && ledDialog_->Visible()) return;
+  if (LedDialogShown()) return;
   ReleaseCapture();
   SendMessageW(Hwnd(), WM_SYSCOMMAND, 0xF012, 0);
   ProcessPendingMessages();

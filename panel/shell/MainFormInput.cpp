@@ -5,6 +5,7 @@
 
 #include "foundation/DebugOutput.h"
 #include "forms/CheckBox.h"
+#include "panel/led/dialog/LEDForm.h"
 #include "panel/shell/MainFormAppearance.h"
 #include "panel/shell/MainFormFeatures.h"
 
@@ -195,6 +196,9 @@ void TAudioMainForm::ShowAboutDialog() {
   aboutDialog_->ShowModal();
 }
 
-void TAudioMainForm::ShowLedDialog() { DebugWrite(L"===== ShowLedDialog: not built yet =====\n"); }
+// The LED settings dialog stands in for the LED page when the skin does not ask for the page.
+void TAudioMainForm::ShowLedDialog() {
+  if (ledDialog_) ledDialog_->ShowModal();
+}
 
 }  // namespace vorma::shell

@@ -2,6 +2,8 @@
 
 #include "foundation/DebugOutput.h"
 #include "forms/Application.h"
+#include "panel/led/dialog/LEDColorForm.h"
+#include "panel/led/dialog/LEDForm.h"
 #include "panel/shell/AudioMainForm.h"
 #include "panel/shell/FormBuilder.h"
 #include "panel/shell/OtherFormsResource.h"
@@ -20,13 +22,14 @@ std::unique_ptr<forms::Form> CreateDialogForm(forms::Application& application, c
   std::unique_ptr<forms::Form> form;
   if (resource.className == L"TSimpleForm") {
     form = std::make_unique<shell::TSimpleForm>(application, programFullPath);
+  } else if (resource.className == L"TLEDForm") {
+    form = std::make_unique<led::TLEDForm>(application);
+  } else if (resource.className == L"TLEDColorForm") {
+    form = std::make_unique<led::TLEDColorForm>(application);
   } else {
     form = std::make_unique<forms::Form>(application, shell::FormArgsFor(resource));
     shell::AboutFormEvents about(shell);
-    shell::NoFormHandlers none;  // the LED dialogs' handlers come with their own windows
-    shell::FormEventSource& events = resource.className == L"TAboutForm" ? static_cast<shell::FormEventSource&>(about)
-                                                                          : static_cast<shell::FormEventSource&>(none);
-    shell::AddResourceToForm(resource, *form, events);
+    shell::AddResourceToForm(resource, *form, about);
   }
   if (!form->Create()) DebugWin32Failure(L"creating a dialog form", GetLastError());
   return form;
@@ -69,7 +72,7 @@ void RunPanelForms(const std::wstring& programFullPath) {
     dialogs.push_back(CreateDialogForm(application, *resource, programFullPath, shell));
   for (const auto& dialog : dialogs) {
     if (dialog->Name() == L"TAboutForm") mainForm->SetAboutDialog(dialog.get());
-    if (dialog->Name() == L"TLEDForm") mainForm->SetLedDialog(dialog.get());
+    if (auto* ledDialog = dynamic_cast<led::TLEDForm*>(dialog.get())) mainForm->SetLedDialog(ledDialog);
   }
 
   application.Run();
