@@ -111,8 +111,12 @@ GroupBox::GroupBox(Form& owner, const GroupBoxArgs& args)
     : WindowedControl(owner, ControlKind::GroupBox, args), caption_(args.caption) {}
 
 bool GroupBox::CreateControlWindow(HWND parent) {
-  window_.reset(MakeWindow(parent, L"BUTTON", caption_, BS_GROUPBOX, BoundsRect()));
-  return static_cast<bool>(window_);
+  // A group box draws only its frame and caption. Transparent, the form still paints the figures
+  // and pictures inside it; at the bottom of the order, the windows inside it lie over it.
+  window_.reset(MakeWindow(parent, L"BUTTON", caption_, BS_GROUPBOX, BoundsRect(), WS_EX_TRANSPARENT));
+  if (!window_) return false;
+  SetWindowPos(window_.get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return true;
 }
 
 void GroupBox::SaveState() { caption_ = Caption(); }

@@ -12,11 +12,11 @@ bool WindowedControl::CreateWindowOn(HWND parent) {
 }
 
 HWND WindowedControl::MakeWindow(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style,
-                                 const RECT& bounds) const {
+                                 const RECT& bounds, DWORD exStyle) const {
   // WS_CLIPSIBLINGS: a group box declared first must not paint over the controls inside it.
   style |= WS_CHILD | WS_CLIPSIBLINGS;
   if (Showing()) style |= WS_VISIBLE;
-  const HWND window = CreateWindowExW(0, windowClass, text.c_str(), style, bounds.left, bounds.top,
+  const HWND window = CreateWindowExW(exStyle, windowClass, text.c_str(), style, bounds.left, bounds.top,
                                       bounds.right - bounds.left, bounds.bottom - bounds.top, parent, nullptr,
                                       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
   if (!window) {

@@ -28,7 +28,7 @@ protected:
   WindowedControl(Form& owner, ControlKind kind, const ControlArgs& args) : Control(owner, kind, args) {}
   // Makes the window with the given class and the common styles; the kinds add their own.
   HWND MakeWindow(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style,
-                  const RECT& bounds) const;
+                  const RECT& bounds, DWORD exStyle = 0) const;
   virtual bool CreateControlWindow(HWND parent) = 0;
   // Copies the window's state into members before the window goes.
   virtual void SaveState() {}

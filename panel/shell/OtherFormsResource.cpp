@@ -83,7 +83,7 @@ constexpr std::wstring_view kMasterSlave = L"GroupBoxMasterSlave";
 // and its colour dot 360 pixels right of the radio's left edge.
 constexpr int kModeRadioLeft = 16;
 constexpr int ModeRow(int mode) { return 24 + (mode - 1) * 32; }
-constexpr Bounds ModeRadio(int mode) { return {kModeRadioLeft, ModeRow(mode), 88, 20}; }
+constexpr Bounds ModeRadio(int mode) { return {kModeRadioLeft, ModeRow(mode), 96, 20}; }
 constexpr Bounds ModeBar(int mode) { return {kModeRadioLeft + 96, ModeRow(mode), 240, 24}; }
 constexpr Bounds ModeDot(int mode) { return {kModeRadioLeft + 360, ModeRow(mode), 20, 20}; }
 constexpr TrackRange kSpeedRange{1, 255, 1, 1};

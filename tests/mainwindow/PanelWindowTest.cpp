@@ -97,11 +97,11 @@ std::string PanelWindowTest::State(const char* key) {
   return value;
 }
 
-std::vector<DWORD> PanelWindowTest::WindowPixels(int& width, int& height) {
+std::vector<DWORD> PanelWindowTest::WindowPixels(HWND window, int& width, int& height) {
   // The window paints what it has to before the picture is taken.
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   RECT r{};
-  GetWindowRect(window_, &r);
+  GetWindowRect(window, &r);
   width = r.right - r.left;
   height = r.bottom - r.top;
   std::vector<DWORD> pixels;
@@ -112,11 +112,11 @@ std::vector<DWORD> PanelWindowTest::WindowPixels(int& width, int& height) {
   return pixels;
 }
 
-void PanelWindowTest::SaveScreenshot(const std::wstring& name) {
+void PanelWindowTest::SaveScreenshot(HWND window, const std::wstring& name) {
   const wchar_t* folder = _wgetenv(L"VORMA_TEST_SCREENSHOTS");
   if (!folder) return;
   int width = 0, height = 0;
-  const std::vector<DWORD> pixels = WindowPixels(width, height);
+  const std::vector<DWORD> pixels = WindowPixels(window, width, height);
   forms::SavePixelsAsPng(pixels, width, height, std::wstring(folder) + L"\\" + name + L".png");
 }
 

@@ -47,10 +47,12 @@ protected:
   bool WaitJournal(const std::string& fragment, size_t count = 1);
   std::string State(const char* key);
 
-  // The window as the display shows it (0x00RRGGBB rows).
-  std::vector<DWORD> WindowPixels(int& width, int& height);
+  // The window (the main window unless another is given) as the display shows it (0x00RRGGBB rows).
+  std::vector<DWORD> WindowPixels(int& width, int& height) { return WindowPixels(window_, width, height); }
+  std::vector<DWORD> WindowPixels(HWND window, int& width, int& height);
   // Saved as <name>.png into VORMA_TEST_SCREENSHOTS when it is set.
-  void SaveScreenshot(const std::wstring& name);
+  void SaveScreenshot(const std::wstring& name) { SaveScreenshot(window_, name); }
+  void SaveScreenshot(HWND window, const std::wstring& name);
 
   virtual72xx::VirtualHost host_;
   virtual72xx::Virtual72xxClient client_ = host_.Client();

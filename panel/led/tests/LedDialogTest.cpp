@@ -5,6 +5,7 @@
 
 #include "forms/Application.h"
 #include "outside/sdk/tests/SdkHostFixture.h"
+#include "panel/led/dialog/LEDColorForm.h"
 #include "panel/led/dialog/LEDForm.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -240,6 +241,44 @@ TEST_F(LedDialogTest, DestroyingTheWindowMidPassEndsTheWorkerAfterItsPass) {
   EXPECT_FALSE(form->Shown());
   EXPECT_EQ(SdkCalls(), Lines{Mode(0, 4, 90)});
   form.reset();
+}
+
+TEST(LedColorFormTest, ASwatchPicksItsColourWhichOkKeepsAndCancelClears) {
+  forms::Application application{GetModuleHandleW(nullptr)};
+  ASSERT_TRUE(application.Initialize());
+  forms::Form mainWindow{application, forms::FormArgs{}};
+  application.SetMainForm(mainWindow);
+  led::TLEDColorForm picker(application);
+  ASSERT_TRUE(picker.Create());
+  auto swatch = [&](int tag) { return static_cast<forms::Shape*>(picker.FindControlByTag(forms::ControlKind::Shape, tag)); };
+  ASSERT_NE(swatch(48), nullptr);
+  EXPECT_EQ(swatch(48)->BrushColor(), RGB(0xC7, 0x38, 0x8C));
+
+  auto press = [&](int tag) {
+    const forms::Shape& s = *swatch(tag);
+    const LPARAM at = MAKELPARAM(s.Left() + 10, s.Top() + 10);
+    SendMessageW(picker.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(picker.Hwnd(), WM_LBUTTONUP, 0, at);
+  };
+  auto click = [&](std::wstring_view name) {
+    SendMessageW(static_cast<forms::Button*>(picker.FindControlByName(name))->Hwnd(), BM_CLICK, 0, 0);
+  };
+  picker.Show();
+  press(9);
+  press(13);
+  EXPECT_EQ(picker.SelectedShape(), 13);
+  EXPECT_EQ(picker.PickedColor(), RGB(0x00, 0xFF, 0xFF));
+  EXPECT_EQ(swatch(13)->PenColor(), led::kDialogHighlightPen);
+  EXPECT_EQ(swatch(13)->PenWidth(), 2);
+  EXPECT_EQ(swatch(9)->PenColor(), RGB(0, 0, 0));
+  EXPECT_EQ(swatch(9)->PenWidth(), 1);
+  click(L"ButtonOK");
+  EXPECT_EQ(picker.ResultColor(), RGB(0x00, 0xFF, 0xFF));
+  EXPECT_FALSE(picker.Visible());
+  picker.Show();
+  click(L"ButtonCancel");
+  EXPECT_EQ(picker.ResultColor(), 0u);
+  EXPECT_FALSE(picker.Visible());
 }
 
 }  // namespace

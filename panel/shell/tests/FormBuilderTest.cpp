@@ -137,8 +137,12 @@ TEST_F(FormBuilderTest, DialogControlsInGroupBoxesArePlacedOnTheForm) {
   RecordingEvents events;
   const FormBuildReport report = AddResourceToForm(LEDColorFormResource(), form, events);
 
-  EXPECT_EQ(report.skippedControls, (std::vector{L"GroupBoxColorSetting"sv, L"ButtonOK"sv, L"ButtonCancel"sv}));
-  EXPECT_FALSE(form.FindControlByName(L"ButtonOK"));
+  EXPECT_TRUE(report.skippedControls.empty());
+  forms::Control* ok = form.FindControlByName(L"ButtonOK");
+  ASSERT_NE(ok, nullptr);
+  EXPECT_EQ(ok->Kind(), forms::ControlKind::Button);
+  ok->OnClick(*ok);
+  EXPECT_EQ(events.calls[L"ButtonOKClick"], 1);
   forms::Control* last = form.FindControlByTag(forms::ControlKind::Shape, 48);
   ASSERT_NE(last, nullptr);
   // Group box at (8, 8); swatch 48 is the eighth of the sixth row.
@@ -146,6 +150,49 @@ TEST_F(FormBuilderTest, DialogControlsInGroupBoxesArePlacedOnTheForm) {
   EXPECT_EQ(last->Top(), 8 + 29 + 5 * 26);
   EXPECT_TRUE(FormArgsFor(LEDColorFormResource()).borderless);
   EXPECT_FALSE(FormArgsFor(AboutFormResource()).borderless);
+}
+
+TEST_F(FormBuilderTest, RadioButtonsGroupByTheirBoxAndTrackBarsReportChangesByName) {
+  forms::Form form(application_, FormArgsFor(LEDFormResource()));
+  RecordingEvents events;
+  const FormBuildReport report = AddResourceToForm(LEDFormResource(), form, events);
+  EXPECT_TRUE(report.skippedControls.empty());
+  EXPECT_TRUE(report.unboundHandlers.empty());
+
+  auto radio = [&](std::wstring_view name) { return static_cast<forms::RadioButton*>(form.FindControlByName(name)); };
+  // One group per box: the effect modes, the LED number and Master/Slave exclude only each other.
+  EXPECT_EQ(radio(L"RadioButtonOff")->Group(), radio(L"RadioButtonSingleRandom")->Group());
+  EXPECT_NE(radio(L"RadioButtonOff")->Group(), radio(L"RadioButtonLED1")->Group());
+  EXPECT_NE(radio(L"RadioButtonLED1")->Group(), radio(L"RadioButtonMaster")->Group());
+  EXPECT_EQ(radio(L"RadioButtonLED2")->Group(), radio(L"RadioButtonAllLED")->Group());
+  EXPECT_TRUE(radio(L"RadioButtonOff")->Checked());
+  EXPECT_TRUE(radio(L"RadioButtonAllLED")->Checked());
+  EXPECT_TRUE(radio(L"RadioButtonMaster")->Checked());
+  ASSERT_TRUE(form.Create());
+  radio(L"RadioButtonSlave")->SetChecked(true);
+  EXPECT_FALSE(radio(L"RadioButtonMaster")->Checked());
+  EXPECT_TRUE(radio(L"RadioButtonOff")->Checked()) << "another box is left alone";
+
+  forms::Control* rainbow = form.FindControlByTag(forms::ControlKind::RadioButton, 5);
+  ASSERT_NE(rainbow, nullptr);
+  EXPECT_EQ(rainbow->Name(), L"RadioButtonRainbow");
+  EXPECT_EQ(rainbow->Left(), 8 + 16);  // inside "Effect setting" at (8, 160)
+  ASSERT_TRUE(rainbow->OnMouseDown);
+  rainbow->OnMouseDown(*rainbow, {});
+  EXPECT_EQ(events.lastTag[L"RadioButtonMouseDown"], 5);
+
+  auto* bar = static_cast<forms::TrackBar*>(form.FindControlByTag(forms::ControlKind::TrackBar, 5));
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->Name(), L"TrackBarRainbow");
+  EXPECT_EQ(bar->Min(), 1);
+  EXPECT_EQ(bar->Max(), 255);
+  EXPECT_EQ(bar->Position(), 1);
+  bar->SetPosition(300);
+  EXPECT_EQ(bar->Position(), 255);
+  EXPECT_EQ(events.calls[L"TrackBarEffectChange"], 1);
+  EXPECT_EQ(events.lastTag[L"TrackBarEffectChange"], 5);
+  auto* brightness = static_cast<forms::TrackBar*>(form.FindControlByName(L"TrackBarBrightness"));
+  EXPECT_EQ(brightness->Max(), 6);
 }
 
 }  // namespace
