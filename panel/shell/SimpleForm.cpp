@@ -14,7 +14,9 @@ public:
   explicit SimpleFormEvents(TSimpleForm& form) : form_(form) {}
   forms::MouseHandler MouseHandlerNamed(std::wstring_view) override { return {}; }
   forms::NotifyHandler NotifyHandlerNamed(std::wstring_view name) override {
-    if (name == L"EffectModeRadioGroupClick") return [this](forms::Control&) { form_.EffectModeRadioGroupClick(); };
+    // The handler outlives this source, which lives only while the form is built.
+    if (name == L"EffectModeRadioGroupClick")
+      return [&form = form_](forms::Control&) { form.EffectModeRadioGroupClick(); };
     return {};
   }
   std::function<void(forms::Timer&)> TimerHandlerNamed(std::wstring_view) override { return {}; }

@@ -34,9 +34,11 @@ void WebLabelClick(const forms::Label& webLabel, ShellOpenPort& shell) {
 }
 
 forms::NotifyHandler AboutFormEvents::NotifyHandlerNamed(std::wstring_view name) {
+  // The handler outlives this source (the panel builds the form with a source of its own on the
+  // stack): it holds the shell port, never the source.
   if (name == L"WebLabelClick")
-    return [this](forms::Control& sender) {
-      if (auto* label = dynamic_cast<forms::Label*>(&sender)) WebLabelClick(*label, shell_);
+    return [&shell = shell_](forms::Control& sender) {
+      if (auto* label = dynamic_cast<forms::Label*>(&sender)) WebLabelClick(*label, shell);
     };
   return {};
 }

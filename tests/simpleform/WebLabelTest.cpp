@@ -43,10 +43,13 @@ TEST(WebLabelClick, OpensTheLabelTextWithTheShell) {
   forms::Application application(GetModuleHandleW(nullptr));
   ASSERT_TRUE(application.Initialize());
   RecordingShell shell;
-  AboutFormEvents events(shell);
   forms::Form about(application, FormArgsFor(AboutFormResource()));
-  const FormBuildReport report = AddResourceToForm(AboutFormResource(), about, events);
-  EXPECT_TRUE(report.unboundHandlers.empty());
+  {
+    // As in the panel, the handler source lives only while the form is built.
+    AboutFormEvents events(shell);
+    const FormBuildReport report = AddResourceToForm(AboutFormResource(), about, events);
+    EXPECT_TRUE(report.unboundHandlers.empty());
+  }
   ASSERT_TRUE(about.Create());
   about.Show();
   auto* web = dynamic_cast<forms::Label*>(about.FindControlByName(L"WebLabel"));
