@@ -76,9 +76,19 @@ LSTATUS SetString(HKEY key, const wchar_t* name, const std::wstring& data, bool 
 }  // namespace
 
 std::wstring SpecialFolder(int csidl) {
-  wchar_t path[MAX_PATH] = {};
-  if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
-  return path;
+  // A shortcut made or removed without its folder would be lost or left behind: a failed lookup is
+  // tried again a few times before it is given up, and then it is logged.
+  constexpr int kAttempts = 5;
+  constexpr DWORD kRetryMs = 100;
+  HRESULT result = E_FAIL;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    if (attempt > 0) Sleep(kRetryMs);
+    wchar_t path[MAX_PATH] = {};
+    result = SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
+    if (SUCCEEDED(result) && path[0] != L'\0') return path;
+  }
+  DebugPrint(L"***** SHGetFolderPathW(%d) FAIL! result = 0x%08lx *****\n", csidl, static_cast<unsigned long>(result));
+  return {};
 }
 
 void CreateStartMenuShortcut(const std::wstring& folder, const std::wstring& upFolder, const std::wstring& name,

@@ -8,7 +8,4 @@ inline constexpr wchar_t kEffectExitMessage[] = L"WM_AUDIO_EFFECT_EXIT";
 // Broadcast by a companion program as it ends: the panel unchecks its plug-in item.
 inline constexpr wchar_t kExitResumeMessage[] = L"WM_APP_EXIT_RESUME";
 
-// How long the ending companion waits for each window to take its broadcast.
-inline constexpr unsigned kResumeBroadcastTimeoutMs = 1000;
-
 }  // namespace vorma::companion

@@ -45,9 +45,9 @@ LRESULT CALLBACK CompanionProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 void BroadcastResume() {
   const UINT resume = RegisterWindowMessageW(kExitResumeMessage);
   DebugWrite(L"===== Companion: broadcasting WM_APP_EXIT_RESUME =====\n");
-  DWORD_PTR answer = 0;
-  SendMessageTimeoutW(HWND_BROADCAST, resume, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, kResumeBroadcastTimeoutMs,
-                      &answer);
+  // Posted, not sent: a panel busy for a moment (painting its window as it comes out of the tray)
+  // still gets it, where a send with a time limit would skip it and leave the panel in the tray.
+  PostMessageW(HWND_BROADCAST, resume, 0, 0);
 }
 
 }  // namespace
