@@ -12,12 +12,11 @@
 #include "setup/Registration.h"
 #include "setup/SetupFiles.h"
 #include "setup/tests/SetupDelivery.h"
+#include "setup/tests/SystemReadBack.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
-#include <objbase.h>
 #include <shlobj.h>
-#include <shobjidl.h>
 
 #include <memory>
 
@@ -31,43 +30,6 @@ public:
   int reboots = 0;
   std::vector<std::wstring> started;
 };
-
-std::wstring RegistryString(HKEY root, const std::wstring& path, const wchar_t* name) {
-  wchar_t data[1024] = {};
-  DWORD size = sizeof data - sizeof(wchar_t);
-  if (RegGetValueW(root, path.c_str(), name, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr, data, &size) !=
-      ERROR_SUCCESS) {
-    return L"<missing>";
-  }
-  return data;
-}
-
-DWORD RegistryDword(const std::wstring& path, const wchar_t* name) {
-  DWORD data = 0xdeadbeef, size = sizeof data;
-  RegGetValueW(HKEY_LOCAL_MACHINE, path.c_str(), name, RRF_RT_REG_DWORD, nullptr, &data, &size);
-  return data;
-}
-
-// The target of a shortcut, read back through the shell-link object.
-std::wstring ShortcutTarget(const std::wstring& lnk) {
-  std::wstring target = L"<unreadable>";
-  const bool com = SUCCEEDED(CoInitialize(nullptr));
-  IShellLinkW* link = nullptr;
-  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                 reinterpret_cast<void**>(&link)))) {
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-      wchar_t path[MAX_PATH] = {};
-      if (SUCCEEDED(file->Load(lnk.c_str(), STGM_READ)) && SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH))) {
-        target = path;
-      }
-      file->Release();
-    }
-    link->Release();
-  }
-  if (com) CoUninitialize();
-  return target;
-}
 
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 

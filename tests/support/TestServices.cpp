@@ -152,4 +152,11 @@ bool TestService::WaitForRecord(std::string_view line, size_t count, DWORD timeo
   return WaitUntil(timeoutMs, [&] { return CountInRecord(line) >= count; });
 }
 
+UserEnvironmentValue::UserEnvironmentValue(const wchar_t* name, const std::wstring& value) : name_(name) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, L"Environment", name, REG_SZ, value.c_str(),
+                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+UserEnvironmentValue::~UserEnvironmentValue() { RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Environment", name_.c_str()); }
+
 }  // namespace vorma::test

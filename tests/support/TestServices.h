@@ -57,6 +57,19 @@ private:
 // there is no such service.
 void RemoveService(const std::wstring& name);
 
+// A value of HKEY_CURRENT_USER\Environment, where the environment of what a service starts in the
+// user's session comes from; removed again on destruction.
+class UserEnvironmentValue {
+public:
+  UserEnvironmentValue(const wchar_t* name, const std::wstring& value);
+  ~UserEnvironmentValue();
+  UserEnvironmentValue(const UserEnvironmentValue&) = delete;
+  UserEnvironmentValue& operator=(const UserEnvironmentValue&) = delete;
+
+private:
+  std::wstring name_;
+};
+
 // A unique service name for one test.
 std::wstring UniqueServiceName(std::wstring_view purpose);
 

@@ -75,22 +75,6 @@ ServiceConfig QueryConfig() {
   return config;
 }
 
-// A value of HKEY_CURRENT_USER\Environment, where the service's and its children's environment
-// comes from; removed again on destruction.
-class UserEnvironmentValue {
-public:
-  UserEnvironmentValue(const wchar_t* name, const std::wstring& value) : name_(name) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, L"Environment", name, REG_SZ, value.c_str(),
-                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  }
-  ~UserEnvironmentValue() { RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Environment", name_.c_str()); }
-  UserEnvironmentValue(const UserEnvironmentValue&) = delete;
-  UserEnvironmentValue& operator=(const UserEnvironmentValue&) = delete;
-
-private:
-  std::wstring name_;
-};
-
 class HalvornServiceTest : public testing::Test {
 protected:
   void SetUp() override {
@@ -206,8 +190,8 @@ TEST_F(HalvornServiceTest, RegistersItselfAndUpdatesItsRegistration) {
 }
 
 TEST_F(HalvornServiceTest, Control193StartsThePanelWhichOutlivesTheService) {
-  const UserEnvironmentValue deviceSelection(L"VORMA_DEVICE", L"virtual");
-  const UserEnvironmentValue pipe(L"VORMA_VIRTUAL72XX_PIPE", host_.PipeName());
+  const test::UserEnvironmentValue deviceSelection(L"VORMA_DEVICE", L"virtual");
+  const test::UserEnvironmentValue pipe(L"VORMA_VIRTUAL72XX_PIPE", host_.PipeName());
   Plug();
   WriteLaunchValue(L"UserPrivilegeExecution_C0", PanelCommand(L"-servicestart"));
   RegisterAndStart();
@@ -231,8 +215,8 @@ TEST_F(HalvornServiceTest, Control193StartsThePanelWhichOutlivesTheService) {
 }
 
 TEST_F(HalvornServiceTest, Control196StartsThePanelIntoTheTray) {
-  const UserEnvironmentValue deviceSelection(L"VORMA_DEVICE", L"virtual");
-  const UserEnvironmentValue pipe(L"VORMA_VIRTUAL72XX_PIPE", host_.PipeName());
+  const test::UserEnvironmentValue deviceSelection(L"VORMA_DEVICE", L"virtual");
+  const test::UserEnvironmentValue pipe(L"VORMA_VIRTUAL72XX_PIPE", host_.PipeName());
   Plug();
   WriteLaunchValue(L"SystemPrivilegeExecutionOnBoot_C3", PanelCommand(L"-serviceboot"));
   RegisterAndStart();
