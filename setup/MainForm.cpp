@@ -104,8 +104,8 @@ TMainForm::TMainForm(forms::Application& application, TBackgroundForm& backgroun
 }
 
 TMainForm::~TMainForm() {
-  // An install still running when the wizard goes (Cancel on the progress page) ends with the
-  // process; its reports find no window and are dropped.
+  // Cancel on the progress page ends the process before the wizard goes; an install still running
+  // here (a test's wizard) finds no window for its reports, which are dropped.
 }
 
 void TMainForm::BuildControls() {
@@ -356,7 +356,17 @@ void TMainForm::FinishBitBtnClick() {
   PostMessageW(form_.Hwnd(), WM_CLOSE, 0, 0);
 }
 
-void TMainForm::CancelBitBtnClick() { form_.Close(); }
+void TMainForm::CancelBitBtnClick() {
+  // During the install the process ends at once with the install where it stands. Closing the
+  // windows first would let the install run on (hiding and destroying them takes seconds) and
+  // then end it at an arbitrary point, while it may still report to the wizard being destroyed.
+  if (InstallRunning()) {
+    DebugWrite(L"===== Setup cancelled during the install =====\n");
+    ports_.actions.EndSetup();
+    return;
+  }
+  form_.Close();
+}
 
 bool TMainForm::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
   if (message == WM_INSTALL_PROGRESS) {

@@ -32,4 +32,9 @@ void Win32SetupActions::StartProgram(const std::wstring& path) {
   if (!ShellExecuteExW(&execute)) DebugWin32Failure(L"ShellExecuteExW panel", GetLastError());
 }
 
+void Win32SetupActions::EndSetup() {
+  // Not ExitProcess: its library shutdown could wait for a lock the stopped install thread held.
+  TerminateProcess(GetCurrentProcess(), 0);
+}
+
 }  // namespace vorma::setup

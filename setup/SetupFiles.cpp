@@ -46,6 +46,24 @@ void CopyTreeContents(const std::wstring& source, const std::wstring& target) {
   FindClose(search);
 }
 
+// Creates or truncates the file for writing; while another process holds it open, tries again until
+// the wait is over.
+UniqueHandle CreateTruncated(const std::wstring& path, DWORD inUseWaitMs) {
+  const ULONGLONG deadline = GetTickCount64() + inUseWaitMs;
+  bool waitWritten = false;
+  for (;;) {
+    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const DWORD error = GetLastError();
+    if (file || error != ERROR_SHARING_VIOLATION || GetTickCount64() >= deadline) {
+      SetLastError(error);
+      return file;
+    }
+    if (!waitWritten) DebugPrint(L"##### In use, waiting = %s\n", path.c_str());
+    waitWritten = true;
+    Sleep(100);
+  }
+}
+
 }  // namespace
 
 bool HasResource(HMODULE module, const wchar_t* type, WORD id) {
@@ -53,7 +71,8 @@ bool HasResource(HMODULE module, const wchar_t* type, WORD id) {
   return found && SizeofResource(module, found) > 0;
 }
 
-int ExtractResourceToFile(HMODULE module, const wchar_t* type, WORD id, const std::wstring& path) {
+int ExtractResourceToFile(HMODULE module, const wchar_t* type, WORD id, const std::wstring& path,
+                          DWORD inUseWaitMs) {
   const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), type);
   const DWORD size = found ? SizeofResource(module, found) : 0;
   const HGLOBAL loaded = size ? LoadResource(module, found) : nullptr;
@@ -62,7 +81,7 @@ int ExtractResourceToFile(HMODULE module, const wchar_t* type, WORD id, const st
     DebugPrint(L"***** Resource %s %u not found FAIL! *****\n", type, id);
     return kExtractNoResource;
   }
-  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const UniqueHandle file = CreateTruncated(path, inUseWaitMs);
   if (!file) {
     DebugWin32Failure((L"CreateFileW " + path).c_str(), GetLastError());
     return kExtractCannotOpen;

@@ -16,9 +16,15 @@ enum ExtractResult : int {
   kExtractNoResource = 3,    // missing, empty, or cannot be loaded
 };
 
+// How long a target file that another process holds open is waited for: a program of an earlier
+// installation that was just asked to end (the panel, the stopped service) holds its file until
+// its process has gone.
+inline constexpr DWORD kFileInUseWaitMs = 15000;
+
 // Writes the resource (type name, numeric id) of the module unchanged to the path, creating or
-// truncating the file.
-int ExtractResourceToFile(HMODULE module, const wchar_t* type, WORD id, const std::wstring& path);
+// truncating the file; a file in use by another process is tried again for up to inUseWaitMs.
+int ExtractResourceToFile(HMODULE module, const wchar_t* type, WORD id, const std::wstring& path,
+                          DWORD inUseWaitMs = kFileInUseWaitMs);
 // Whether the module carries the resource with some bytes in it.
 bool HasResource(HMODULE module, const wchar_t* type, WORD id);
 

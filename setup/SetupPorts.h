@@ -1,6 +1,7 @@
 #pragma once
-// Where the wizard touches the machine beyond files and registry: restarting Windows and starting
-// the installed panel. Tests put recorders here; a test never restarts the machine.
+// Where the wizard touches the machine beyond files and registry: restarting Windows, starting the
+// installed panel, and ending the setup process while the install runs. Tests put recorders here;
+// a test never restarts the machine.
 
 #include <string>
 
@@ -13,12 +14,15 @@ public:
   virtual void Reboot() = 0;
   // Starts a program through the shell (hidden, no error dialogs).
   virtual void StartProgram(const std::wstring& path) = 0;
+  // Ends the setup process at once, the install thread with it wherever it stands.
+  virtual void EndSetup() = 0;
 };
 
 class Win32SetupActions final : public SetupActions {
 public:
   void Reboot() override;
   void StartProgram(const std::wstring& path) override;
+  void EndSetup() override;
 };
 
 }  // namespace vorma::setup

@@ -136,7 +136,10 @@ std::vector<std::wstring> RemoteWizard::Languages() const {
 
 std::wstring RemoteWizard::SelectedLanguage() const {
   const HWND list = Child(L"ComboBox");
-  return list ? vorma::test::WindowCaption(list) : L"<no list>";
+  const LRESULT selected = list ? SendMessageW(list, CB_GETCURSEL, 0, 0) : CB_ERR;
+  const auto names = Languages();
+  return selected >= 0 && static_cast<size_t>(selected) < names.size() ? names[static_cast<size_t>(selected)]
+                                                                       : L"<none selected>";
 }
 
 bool RemoteWizard::SelectLanguage(const std::wstring& displayName) {

@@ -28,6 +28,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -76,7 +77,15 @@ protected:
     ASSERT_EQ(client_.Plug({}, device_), 0u);
   }
 
-  void TearDown() override { RemoveShippedProduct(product_); }
+  void TearDown() override {
+    // The milestones and failures the setup, the service and the panels wrote say where a failed
+    // journey went wrong.
+    if (HasFailure())
+      for (const auto& line : listener_.Lines())
+        if (line.text.find("=====") != std::string::npos || line.text.find("*****") != std::string::npos)
+          std::printf("[%lu] %s", static_cast<unsigned long>(line.processId), line.text.c_str());
+    RemoveShippedProduct(product_);
+  }
 
   std::wstring PerUserLanguage() const {
     std::wstring language;

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace vorma::setup::test {
 namespace {
 
@@ -136,6 +138,35 @@ TEST(SetupFiles, ResourceIsWrittenUnchangedAndTruncatesAnOlderFile) {
   EXPECT_EQ(kExtractNoResource, ExtractResourceToFile(self, kDriverResourceType, kDriverWow64Id, path));
   EXPECT_EQ(kExtractCannotOpen, ExtractResourceToFile(self, kDriverResourceType, kDriverNativeId,
                                                       folder.Path() + L"missing\\Driver.sys"));
+}
+
+// A program that was asked to end holds its file for a moment: the write waits for it, up to a limit.
+TEST(SetupFiles, ResourceWaitsForATargetFileInUseUpToItsLimit) {
+  const struct {
+    const char* name;
+    DWORD heldMs;
+    DWORD waitMs;
+    int result;
+    std::string content;
+  } cases[] = {
+      {"released within the wait", 400, 5000, kExtractDone, "test payload: Driver\n"},
+      {"held longer than the wait", 3000, 300, kExtractCannotOpen, "old"},
+  };
+  const HMODULE self = GetModuleHandleW(nullptr);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    vorma::test::TempFolder folder;
+    const std::wstring path = folder.WriteBytes(L"Driver.sys", "old");
+    HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::thread holder([&] {
+      Sleep(c.heldMs);
+      CloseHandle(held);
+    });
+    EXPECT_EQ(c.result, ExtractResourceToFile(self, kDriverResourceType, kDriverNativeId, path, c.waitMs));
+    holder.join();
+    EXPECT_EQ(c.content, vorma::test::ReadFileBytes(path));
+  }
 }
 
 }  // namespace

@@ -27,7 +27,9 @@ class RecordingActions final : public SetupActions {
 public:
   void Reboot() override { ++reboots; }
   void StartProgram(const std::wstring& path) override { started.push_back(path); }
+  void EndSetup() override { ++ends; }
   int reboots = 0;
+  int ends = 0;
   std::vector<std::wstring> started;
 };
 
@@ -199,6 +201,32 @@ TEST_F(WizardInstallTest, AFailingStepShowsItsCodeAndTheFinishPageStillComes) {
   EXPECT_TRUE(FileExists(settings.config.SystemDirectoryPath + L"drivers\\Xafilt.sys")) << "step 1 stays done";
   EXPECT_FALSE(FileExists(delivery.InstallFolder() + delivery.Name() + L".exe")) << "later steps do not run";
   Sleep(3000);  // the probe still runs; its file goes when it ended
+}
+
+TEST_F(WizardInstallTest, CancelEndsTheSetupDuringTheInstallAndClosesTheWizardBeforeIt) {
+  {
+    Delivery delivery;
+    SetEnvironmentVariableW(L"VORMA_SETUP_PROBE_DELAY_MS", L"2000");  // the install still runs at the press
+    ASSERT_TRUE(ShowWizard(delivery));
+    wizard->NextBitBtnClick();
+    wizard->NextBitBtnClick();
+    ASSERT_TRUE(wizard->InstallRunning());
+    ASSERT_TRUE(wizard->CancelButton().Enabled()) << "Cancel stays enabled during the install";
+    wizard->CancelBitBtnClick();
+    EXPECT_EQ(1, actions.ends) << "Cancel during the install ends the setup at once";
+    EXPECT_EQ(kInstallPage, wizard->PageIndex());
+    EXPECT_TRUE(IsWindowVisible(wizard->Form().Hwnd())) << "no window is closed before the process ends";
+    ASSERT_TRUE(InstallToFinishPage());  // this process goes on: let its install end
+    wizard.reset();
+    background.reset();
+  }
+  Delivery delivery;
+  ASSERT_TRUE(ShowWizard(delivery));
+  wizard->CancelBitBtnClick();
+  application.ProcessMessages();
+  EXPECT_EQ(1, actions.ends) << "nothing to end on the language page";
+  EXPECT_FALSE(IsWindowVisible(wizard->Form().Hwnd())) << "Cancel on the language page closes the wizard";
+  EXPECT_FALSE(IsWindowVisible(background->Form().Hwnd()));
 }
 
 TEST_F(WizardInstallTest, ConfigurationDecidesPluginsUpdateStepManualAndTheRebootChoice) {

@@ -23,6 +23,7 @@ class NoActions final : public SetupActions {
 public:
   void Reboot() override {}
   void StartProgram(const std::wstring&) override {}
+  void EndSetup() override {}
 };
 
 void Pump(vorma::forms::Application& application, DWORD ms) {
