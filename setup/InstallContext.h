@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <memory>
 #include <string>
 
 namespace vorma::setup {
@@ -45,6 +47,10 @@ struct InstallContext {
   std::wstring warningFilterActive;  // LabelWarning1
   std::wstring warningStepFailed;    // LabelWarning2
   bool rebootNeeded = false;         // set by a successful update-package step
+  // Set by the wizard's Cancel; the install stops before its next step.
+  std::shared_ptr<std::atomic<bool>> cancelRequested;
+
+  bool Cancelled() const { return cancelRequested && cancelRequested->load(); }
 
   void Progress(int position) const {
     if (reporter) reporter->Progress(position);

@@ -39,8 +39,16 @@ bool FilterDriverActive() {
   return static_cast<bool>(device);
 }
 
+// Whether Cancel was pressed; the install then ends where it stands, between two steps.
+bool StopsHere(const InstallContext& context) {
+  if (!context.Cancelled()) return false;
+  DebugWrite(L"===== Install stopped by Cancel =====\n");
+  return true;
+}
+
 // Runs one step; a failure shows LabelWarning2 with the step's message code. True to go on.
 bool RunStep(InstallContext& context, const wchar_t* milestone, unsigned messageCode, unsigned (*step)(InstallContext&)) {
+  if (StopsHere(context)) return false;
   DebugWrite(milestone);
   const unsigned result = step(context);
   if (result == 0) return true;
@@ -178,6 +186,7 @@ void Install(InstallContext& context) {
   for (const auto& step : kSteps) {
     if (!RunStep(context, step.milestone, step.messageCode, step.step)) return;
   }
+  if (StopsHere(context)) return;
   DebugWrite(L"===== Install STEP6 =====\n");
   InstallUserManual(context);
 
@@ -195,6 +204,7 @@ void Install(InstallContext& context) {
       if (!RunStep(context, step.milestone, code, step.step)) return;
     }
   }
+  if (StopsHere(context)) return;
   DebugWrite(L"===== Install STEP9 =====\n");
   Pause(context, 1000);
 

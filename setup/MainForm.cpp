@@ -66,11 +66,14 @@ struct InstallThreadData {
   InstallContext context;
   std::unique_ptr<WizardReporter> reporter;
   HWND window;
+  SetupActions* actions;
 };
 
 DWORD WINAPI InstallThread(void* parameter) {
   std::unique_ptr<InstallThreadData> data(static_cast<InstallThreadData*>(parameter));
   Install(data->context);
+  // Cancelled: the setup ends here, between two steps, while the wizard it reports to still exists.
+  if (data->context.Cancelled()) data->actions->EndSetup();
   if (data->context.timings.fixedWaits) Sleep(500);
   PostMessageW(data->window, WM_INSTALL_DONE, data->context.rebootNeeded ? 1 : 0, 0);
   return 0;
@@ -104,7 +107,7 @@ TMainForm::TMainForm(forms::Application& application, TBackgroundForm& backgroun
 }
 
 TMainForm::~TMainForm() {
-  // Cancel on the progress page ends the process before the wizard goes; an install still running
+  // Cancel on the progress page ends the process from the install thread; an install still running
   // here (a test's wizard) finds no window for its reports, which are dropped.
 }
 
@@ -306,6 +309,8 @@ void TMainForm::StartInstall() {
   data->context.packageRunner = ports_.packageRunner;
   data->context.timings = ports_.timings;
   data->context.names = ports_.names;
+  data->context.cancelRequested = cancelRequested_;
+  data->actions = &ports_.actions;
   data->context.warningFilterActive = texts_.Text(L"LabelWarning1");
   data->context.warningStepFailed = texts_.Text(L"LabelWarning2");
   installThread_.reset(CreateThread(nullptr, 0, InstallThread, data.get(), 0, nullptr));
@@ -357,12 +362,14 @@ void TMainForm::FinishBitBtnClick() {
 }
 
 void TMainForm::CancelBitBtnClick() {
-  // During the install the process ends at once with the install where it stands. Closing the
-  // windows first would let the install run on (hiding and destroying them takes seconds) and
-  // then end it at an arbitrary point, while it may still report to the wizard being destroyed.
+  // During the install the setup ends with the install where it stands: the install thread stops
+  // before its next step and ends the process. Closing the windows instead would let the install
+  // run on and be cut off at an arbitrary point (a half-written program, a registration run
+  // orphaned), while it may still report to the wizard being destroyed.
   if (InstallRunning()) {
     DebugWrite(L"===== Setup cancelled during the install =====\n");
-    ports_.actions.EndSetup();
+    cancelRequested_->store(true);
+    cancel_->SetEnabled(false);
     return;
   }
   form_.Close();

@@ -13,6 +13,8 @@
 #include "setup/SetupSettings.h"
 #include "setup/SetupTexts.h"
 
+#include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -100,6 +102,7 @@ private:
   bool antivirusTipShown_ = false;
   bool rebootNeeded_ = false;
   UniqueHandle installThread_;
+  std::shared_ptr<std::atomic<bool>> cancelRequested_ = std::make_shared<std::atomic<bool>>(false);
 };
 
 }  // namespace vorma::setup

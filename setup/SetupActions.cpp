@@ -33,7 +33,8 @@ void Win32SetupActions::StartProgram(const std::wstring& path) {
 }
 
 void Win32SetupActions::EndSetup() {
-  // Not ExitProcess: its library shutdown could wait for a lock the stopped install thread held.
+  // Not ExitProcess: the user-interface thread may be anywhere, and a library shutdown could wait
+  // for a lock it holds.
   TerminateProcess(GetCurrentProcess(), 0);
 }
 

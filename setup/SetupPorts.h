@@ -14,7 +14,7 @@ public:
   virtual void Reboot() = 0;
   // Starts a program through the shell (hidden, no error dialogs).
   virtual void StartProgram(const std::wstring& path) = 0;
-  // Ends the setup process at once, the install thread with it wherever it stands.
+  // Ends the setup process at once; called by the install thread when Cancel stopped it.
   virtual void EndSetup() = 0;
 };
 

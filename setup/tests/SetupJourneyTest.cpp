@@ -26,6 +26,7 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -68,6 +69,18 @@ std::wstring SetupVersion() {
   return version;
 }
 
+// The programs of the product that still run, with their process ids.
+void PrintRunningPrograms() {
+  const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = snapshot && Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry)) {
+    const std::wstring name = entry.szExeFile;
+    if (name.find(L"Vorma") != std::wstring::npos || name.find(L"Halvorn") != std::wstring::npos)
+      std::printf("running: [%lu] %s\n", static_cast<unsigned long>(entry.th32ProcessID), Narrow(name).c_str());
+  }
+}
+
 class SetupJourneyTest : public testing::Test {
 protected:
   void SetUp() override {
@@ -84,6 +97,7 @@ protected:
       for (const auto& line : listener_.Lines())
         if (line.text.find("=====") != std::string::npos || line.text.find("*****") != std::string::npos)
           std::printf("[%lu] %s", static_cast<unsigned long>(line.processId), line.text.c_str());
+    if (HasFailure()) PrintRunningPrograms();
     RemoveShippedProduct(product_);
   }
 
@@ -400,6 +414,8 @@ TEST_F(SetupJourneyTest, CancelDuringTheInstallEndsTheSetupAndTheNextSetupComple
     EXPECT_TRUE(setup.Boxes().empty());
     EXPECT_EQ(LinesFrom(setup.Id(), "===== Setup cancelled during the install ====="), 1u)
         << "the install had ended before Cancel";
+    EXPECT_EQ(LinesFrom(setup.Id(), "===== Install stopped by Cancel ====="), 1u);
+    EXPECT_EQ(LinesFrom(setup.Id(), "===== Install STEP9 ====="), 0u) << "the install went on after Cancel";
     EXPECT_TRUE(vorma::test::PanelMainWindows().empty()) << "a cancelled setup started the panel";
   }
   ASSERT_NO_FATAL_FAILURE(RunSetup(kEnglish, kEnglish));

@@ -34,10 +34,13 @@ void Pump(vorma::forms::Application& application, DWORD ms) {
   }
 }
 
-// The window's pixels as the screen shows them (PrintWindow gives black under Wine).
+// The client area's pixels as the screen shows them (PrintWindow gives black under Wine). Without a
+// window manager on the display nobody draws the frame and the caption, so only the client area is
+// taken; the caption is printed instead.
 bool SaveWindow(HWND window, const std::wstring& path) {
   RECT bounds{};
-  GetWindowRect(window, &bounds);
+  GetClientRect(window, &bounds);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
   const int width = bounds.right - bounds.left;
   const int height = bounds.bottom - bounds.top;
   BITMAPINFO info{};
@@ -107,6 +110,7 @@ int wmain(int argc, wchar_t** argv) {
   while (wizard.PageIndex() != kFinishPage && GetTickCount64() < deadline) Pump(application, 50);
   Pump(application, 500);
   saved = SaveWindow(wizard.Form().Hwnd(), output + L"3-finish.png") && saved;
+  fwprintf(stdout, L"caption: %ls\n", wizard.Form().Caption().c_str());
   for (const auto& shown : dialogs.shown) fwprintf(stdout, L"message: %ls\n", shown.text.c_str());
   return saved ? 0 : 1;
 }
