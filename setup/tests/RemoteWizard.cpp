@@ -147,10 +147,12 @@ bool RemoteWizard::SelectLanguage(const std::wstring& displayName) {
   const auto names = Languages();
   for (size_t i = 0; i < names.size(); ++i) {
     if (names[i] != displayName) continue;
-    // What the list does for a user's pick: the selection, then the notice to its parent.
+    // What the list does for a user's pick: the selection, then the notice to its parent. Sent, so
+    // that the wizard has handled it on return (a pick shows no message box).
     SendMessageW(list, CB_SETCURSEL, i, 0);
-    PostMessageW(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-    return WaitUntilHandled(10000);
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+                               reinterpret_cast<LPARAM>(list), SMTO_NORMAL, 10000, &result) != 0;
   }
   return false;
 }
