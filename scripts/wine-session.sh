@@ -36,6 +36,13 @@ wine_session_start() {
   "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ \
     /d '' /f /reg:32 >/dev/null 2>&1
   "$WINESERVER" -w
+  # Wine links the user's Desktop, Documents and other shell folders to the host's home folder,
+  # which every prefix on the machine shares: a shortcut that one run puts on the desktop would be
+  # found and removed by another. Folders of the prefix's own keep the runs apart.
+  local folder
+  for folder in "$WINEPREFIX"/drive_c/users/*/*; do
+    if [ -L "$folder" ]; then rm -f "$folder" && mkdir -p "$folder"; fi
+  done
   "$WINESERVER" -p
 }
 

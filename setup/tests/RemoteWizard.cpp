@@ -192,7 +192,7 @@ bool RemoteWizard::WaitForButton(const std::wstring& caption, DWORD timeoutMs, s
         return ButtonEnabled(caption) || !setup_.Running();
       },
       timeoutMs) &&
-         ButtonEnabled(caption);
+         ButtonEnabled(caption) && WaitUntilHandled(timeoutMs);  // the rest of the page change too
 }
 
 bool RemoteWizard::WaitUntilHandled(DWORD timeoutMs) const { return vorma::test::WaitUntilHandled(window_, timeoutMs); }
