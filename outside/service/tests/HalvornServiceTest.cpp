@@ -105,12 +105,15 @@ protected:
               ERROR_SUCCESS);
   }
 
+  // From both views: the service falls back to the 64-bit one, where a 64-bit setup (another
+  // test's) leaves its values.
   static void DeleteLaunchValue(const wchar_t* name) {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kLaunchKey, 0, KEY_SET_VALUE | KEY_WOW64_32KEY, &opened) != ERROR_SUCCESS)
-      return;
-    const UniqueRegKey key(opened);
-    RegDeleteValueW(key.get(), name);
+    for (const REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+      HKEY opened = nullptr;
+      if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kLaunchKey, 0, KEY_SET_VALUE | view, &opened) != ERROR_SUCCESS) continue;
+      const UniqueRegKey key(opened);
+      RegDeleteValueW(key.get(), name);
+    }
   }
 
   static void DeleteLaunchValues() {
