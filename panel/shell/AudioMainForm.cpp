@@ -135,9 +135,9 @@ void TAudioMainForm::BuildFromResource() {
   const FormBuildReport report = AddResourceToForm(MainFormResource(), *this, *this);
   const FormBuildReport menuReport = AddMenuToPopup(MainFormResource(), L"PopupMenu", popupMenu_, *this);
   for (std::wstring_view name : menuReport.unboundHandlers)
-    DebugPrint(L"TAudioMainForm: menu handler %.*s is not built yet\n", static_cast<int>(name.size()), name.data());
+    DebugPrint(L"***** TAudioMainForm: the form resource names a menu handler %.*s that nothing binds *****\n", static_cast<int>(name.size()), name.data());
   for (std::wstring_view name : report.unboundHandlers)
-    DebugPrint(L"TAudioMainForm: handler %.*s is not built yet\n", static_cast<int>(name.size()), name.data());
+    DebugPrint(L"***** TAudioMainForm: the form resource names a handler %.*s that nothing binds *****\n", static_cast<int>(name.size()), name.data());
   if (!Create()) DebugWin32Failure(L"TAudioMainForm: creating the window", GetLastError());
   OnActivate = [this](forms::Form&) { FormActivate(); };
   OnDestroy = [this](forms::Form&) { FormDestroy(); };

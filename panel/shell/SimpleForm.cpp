@@ -46,7 +46,7 @@ TSimpleForm::TSimpleForm(forms::Application& application, const std::wstring& pr
   SimpleFormEvents events(*this);
   const FormBuildReport report = AddResourceToForm(SimpleFormResource(), *this, events);
   for (std::wstring_view name : report.unboundHandlers)
-    DebugPrint(L"TSimpleForm: handler %.*s is not built yet\n", static_cast<int>(name.size()), name.data());
+    DebugPrint(L"***** TSimpleForm: the form resource names a handler %.*s that nothing binds *****\n", static_cast<int>(name.size()), name.data());
   OnShow = [this](forms::Form&) { FormShow(); };
   OnActivate = [this](forms::Form&) { FormActivate(); };
   OnDestroy = [this](forms::Form&) { FormDestroy(); };
