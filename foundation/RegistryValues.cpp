@@ -6,12 +6,15 @@
 namespace vorma {
 namespace {
 
-UniqueRegKey CreateOrOpenSoftwareKey(const std::wstring& subKey, bool* created = nullptr) {
+// Asks for no more access than the call needs. The panel runs with the user's own rights, and a
+// standard user may read the product's key below HKEY_LOCAL_MACHINE but is refused full access
+// to it: asking for all of it would fail the reads too.
+UniqueRegKey CreateOrOpenSoftwareKey(const std::wstring& subKey, REGSAM access, bool* created = nullptr) {
   UniqueRegKey key;
   DWORD disposition = 0;
   const std::wstring path = L"SOFTWARE\\" + subKey;
   const LSTATUS status = RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                         KEY_ALL_ACCESS, nullptr, key.put(), &disposition);
+                                         access, nullptr, key.put(), &disposition);
   if (status != ERROR_SUCCESS) {
     DebugWin32Failure(L"RegCreateKeyEx", status);
     return {};
@@ -22,7 +25,7 @@ UniqueRegKey CreateOrOpenSoftwareKey(const std::wstring& subKey, bool* created =
 
 // The callers never look at the result, but a write that did not happen must not claim success.
 int WriteValue(const std::wstring& subKey, const std::wstring& valueName, DWORD type, const void* data, DWORD size) {
-  UniqueRegKey key = CreateOrOpenSoftwareKey(subKey);
+  UniqueRegKey key = CreateOrOpenSoftwareKey(subKey, KEY_SET_VALUE);
   if (!key) return 1;
   const LSTATUS status = RegSetValueExW(key.get(), valueName.c_str(), 0, type, static_cast<const BYTE*>(data), size);
   if (status != ERROR_SUCCESS) {
@@ -41,7 +44,7 @@ int SetRegistryDword(const std::wstring& subKey, const std::wstring& valueName, 
 
 int GetRegistryDword(const std::wstring& subKey, const std::wstring& valueName, unsigned long& value) {
   bool created = false;
-  UniqueRegKey key = CreateOrOpenSoftwareKey(subKey, &created);
+  UniqueRegKey key = CreateOrOpenSoftwareKey(subKey, KEY_QUERY_VALUE, &created);
   if (!key) return kRegistryReadFailed;
   if (created) return kRegistryKeyCreated;
   DWORD data = 0, type = 0, size = sizeof data;
