@@ -2,25 +2,16 @@
 
 #include "forms/Application.h"
 #include "foundation/DebugOutput.h"
+#include "foundation/ProgramPath.h"
 #include "setup/BackgroundForm.h"
 #include "setup/MainForm.h"
 #include "setup/SetupSettings.h"
 
 #include <windows.h>
 
-namespace {
-
-std::wstring OwnFullPath() {
-  std::wstring path(32768, L'\0');
-  path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-  return path;
-}
-
-}  // namespace
-
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace vorma::setup;
-  const std::wstring setupPath = OwnFullPath();
+  const std::wstring setupPath = vorma::ThisProgramPath();
   // Paths below the install folder would outgrow what the installation's buffers hold.
   if (SetupPathTooLong(setupPath)) {
     MessageBoxW(nullptr, L"TLPD - Too Long Path Detector", L"ERROR", MB_OK | MB_ICONERROR);

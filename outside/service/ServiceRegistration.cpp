@@ -1,6 +1,7 @@
 #include "outside/service/ServiceRegistration.h"
 
 #include "foundation/DebugOutput.h"
+#include "foundation/ProgramPath.h"
 #include "foundation/UniqueHandles.h"
 
 #include <windows.h>
@@ -9,16 +10,6 @@
 
 namespace vorma::service {
 namespace {
-
-std::wstring ThisProgramPath() {
-  std::vector<wchar_t> buffer(MAX_PATH);
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length == 0) return {};
-    if (length < buffer.size()) return std::wstring(buffer.data(), length);
-    buffer.resize(buffer.size() * 2);
-  }
-}
 
 void SetDescription(SC_HANDLE service) {
   SERVICE_DESCRIPTIONW description{};

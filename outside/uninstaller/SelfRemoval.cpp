@@ -2,6 +2,7 @@
 
 #include "foundation/AudioConfig.h"
 #include "foundation/DebugOutput.h"
+#include "foundation/ProgramPath.h"
 #include "foundation/UniqueHandles.h"
 #include "outside/uninstaller/FileRemoval.h"
 
@@ -26,11 +27,6 @@ std::wstring FileNameOf(const std::wstring& path) {
   return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-std::wstring ThisProgramPath() {
-  wchar_t buffer[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH);
-  return length == 0 || length == MAX_PATH ? std::wstring() : std::wstring(buffer, length);
-}
 
 }  // namespace
 

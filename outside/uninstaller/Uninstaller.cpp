@@ -1,6 +1,7 @@
 #include "outside/uninstaller/Uninstaller.h"
 
 #include "foundation/DebugOutput.h"
+#include "foundation/ProgramPath.h"
 #include "outside/uninstaller/SelfRemoval.h"
 #include "outside/uninstaller/SystemRemoval.h"
 #include "outside/uninstaller/UninstallTargets.h"
@@ -12,11 +13,6 @@
 namespace vorma::uninstall {
 namespace {
 
-std::wstring ThisProgramPath() {
-  wchar_t buffer[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH);
-  return length == 0 || length == MAX_PATH ? std::wstring() : std::wstring(buffer, length);
-}
 
 bool Confirmed(const UninstallTargets& targets) {
   const std::wstring product = targets.productTitle.empty() ? L"the program" : targets.productTitle;

@@ -2,6 +2,7 @@
 
 #include "foundation/DebugOutput.h"
 #include "foundation/DeviceIdManager.h"
+#include "foundation/ScopedFlag.h"
 #include "panel/device/AudioCommand.h"
 #include "panel/device/DeviceDiscovery.h"
 #include "panel/device/DeviceIdentifiers.h"
@@ -119,12 +120,11 @@ void DeviceActivation::Timer1Timer() {
   // The re-synchronisation lets pending messages run; a tick arriving then must not start a second
   // activation inside the first.
   if (m_bInTimer1) return;
-  m_bInTimer1 = true;
+  const ScopedFlag inTimer1(m_bInTimer1);
   DebugWrite(L"DeviceArrivalforTimer1");
   std::wstring hardwareId;
   if (!FindConfiguredDevice(hardwareId)) {
     DebugWrite(L"SearchDevicePresent = 0");
-    m_bInTimer1 = false;
     return;
   }
   ParseVidPid(hardwareId, m_wVendorId, m_wProductId);
@@ -139,7 +139,6 @@ void DeviceActivation::Timer1Timer() {
     host_.SetDeviceLabel(DeviceLabelKind::Active);
     host_.StopTimer1();
   }
-  m_bInTimer1 = false;
 }
 
 bool DeviceActivation::ActivateFoundDevice(ActivationPath path) {

@@ -1,6 +1,7 @@
 #include "panel/device/SdkLibrary.h"
 
 #include "foundation/DebugOutput.h"
+#include "foundation/ProgramPath.h"
 #include "foundation/UniqueHandles.h"
 
 #include <string>
@@ -18,25 +19,11 @@ static_assert(kSdkFunctionNames.back() != nullptr, "SdkFunctionList.h must name 
 HMODULE g_sdkModule = nullptr;
 SdkFunctionTable g_sdkTable;
 
-// The full path of this program's executable, or empty when it cannot be had.
-std::wstring ExecutablePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    // The name was cut to the buffer: try again with a larger one.
-    path.resize(path.size() * 2);
-  }
-}
 
 // The library's full path in the program's folder. Loading by full path keeps the loader from
 // searching the current folder or PATH for it.
 std::wstring LibraryPathBesideProgram(std::wstring_view fileName) {
-  std::wstring path = ExecutablePath();
+  std::wstring path = ThisProgramPath();
   const size_t slash = path.find_last_of(L"\\/");
   path.resize(slash == std::wstring::npos ? 0 : slash + 1);
   return path.append(fileName);

@@ -1,6 +1,7 @@
 #include "panel/shell/AudioMainForm.h"
 
 #include "foundation/DebugOutput.h"
+#include "foundation/ProgramPath.h"
 #include "forms/Image.h"
 #include "panel/device/DeviceDiscovery.h"
 #include "panel/device/FilterControl.h"
@@ -21,21 +22,14 @@
 namespace vorma::shell {
 namespace {
 
-std::wstring ExecutablePath() {
-  wchar_t path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  return std::wstring(path, length);
-}
-
-std::wstring DirectoryOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\') + 1); }
-
 }  // namespace
 
 TAudioMainForm::TAudioMainForm(forms::Application& application)
     : forms::Form(application, FormArgsFor(MainFormResource())) {
   // 1-2: the window from its resource; the program path and the settings record.
   BuildFromResource();
-  m_strProgramPath = DirectoryOf(ExecutablePath());
+  m_strProgramPath = ThisProgramFolder();
+  m_strConfigPath = m_strProgramPath + kAudioConfigFileName;
   appearance_ = std::make_unique<MainFormAppearance>(*this);
   // 3: without the SDK nothing else can work.
   if (!BindSdkLibrary()) return;
@@ -44,8 +38,7 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   RegisterWindowMessages();
   DetermineOsClass();
   m_bActivated = false;
-  const std::wstring configPath = m_strProgramPath + L"AudioConfig.cfg";
-  ReadAudioConfig(L"AudioConfig.cfg", ExecutablePath(), m_Settings);
+  ReadAudioConfig(kAudioConfigFileName, ThisProgramPath(), m_Settings);
   EnableTimer(L"Timer1", false);
   // 9-11: the user's language and skin, and the screen-size folder both have.
   appearance_->ReadUserLanguageAndSkin(m_Settings.InstallFolderName, m_tcLanguage, m_tcSkin);
@@ -54,7 +47,7 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   LoadAppIcons();
   App().SetTitle(m_Settings.InstallAppTitle);
   // 13: the window's own configuration values (a strictly read value that is not a number ends here).
-  config_ = ReadMainFormSettings(configPath);
+  config_ = ReadMainFormSettings(m_strConfigPath);
   // The feature pages hold the button states the skin and language show from now on.
   ports_ = std::make_unique<DevicePorts>(CreateDevicePorts());
   features_ = std::make_unique<MainFormFeatures>(*this, MakeFeatureLinks(), config_, UserFolder());
@@ -75,7 +68,7 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   appearance_->ApplySkinToControls();
   appearance_->ApplyLanguageToControls();
   // 19-22: the device.
-  activation_ = std::make_unique<DeviceActivation>(*ports_, static_cast<DeviceActivationHost&>(*this), configPath);
+  activation_ = std::make_unique<DeviceActivation>(*ports_, static_cast<DeviceActivationHost&>(*this), m_strConfigPath);
   activation_->ActivateAtStartup();
   features_->Eq().DeviceSync() = activation_->DeviceSync() ? 1 : 0;
   // 23-35: the features.

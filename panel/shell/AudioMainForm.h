@@ -284,7 +284,8 @@ private:
   std::unique_ptr<buttons::CHardwareButtons> buttons_;
   std::unique_ptr<profiles::CSoundProfiles> profiles_;
 
-  std::wstring m_strProgramPath;
+  std::wstring m_strProgramPath;  // the program's folder, ending in a separator
+  std::wstring m_strConfigPath;   // AudioConfig.cfg in that folder
   AudioConfigInfo m_Settings;
   MainFormSettings config_;
   UINT m_uMsgAppExit = 0;

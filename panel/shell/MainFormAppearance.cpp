@@ -59,7 +59,7 @@ int MainFormAppearance::BuildLanguageMenu() {
   source.programPath = window_.m_strProgramPath;
   source.languageFolderName = window_.m_Settings.LanguageFolderName;
   source.resolutionFolder = window_.m_tcResolutionFolder;
-  source.configPath = window_.m_strProgramPath + L"AudioConfig.cfg";
+  source.configPath = window_.m_strConfigPath;
   source.currentLanguage = window_.m_tcLanguage;
   return shell::BuildLanguageMenu(*menu, source, [this](forms::MenuItem& item) { LanguageMenuClick(item); },
                                   state_->languageFolders);

@@ -29,7 +29,7 @@ void TAudioMainForm::CreateProfiles() {
       profiles::SoundProfilePages{features.Eq(), features.ThreeD(), features.Virtual7ch1(), features.EncVoice()},
       static_cast<profiles::SoundProfileHost&>(*this), App().Dialogs(),
       profiles::ProfileFolders{UserFolder(), UserProfileFolder(m_Settings.InstallFolderName),
-                               m_strProgramPath + L"AudioConfig.cfg"});
+                               m_strConfigPath});
 }
 
 bool TAudioMainForm::HidDeviceOpens() {

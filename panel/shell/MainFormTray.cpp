@@ -67,7 +67,7 @@ void TAudioMainForm::LoadAppIcons() {
   if (UniqueIcon icon = LoadIconFile(iconPath)) App().SetIcon(std::move(icon));
   trayIconImage_ = LoadIconFile(iconPath);
   std::wstring hint;
-  ReadProfileString(m_strProgramPath + L"AudioConfig.cfg", L"TrayIconHint", L"HintName", hint);
+  ReadProfileString(m_strConfigPath, L"TrayIconHint", L"HintName", hint);
   if (hint.size() > kTrayHintLimit) hint.resize(kTrayHintLimit);
   trayIcon_ = std::make_unique<forms::TrayIcon>(App());
   trayIcon_->SetIcon(trayIconImage_.get());
@@ -83,12 +83,11 @@ void TAudioMainForm::LoadAppIcons() {
 int TAudioMainForm::BuildPluginMenu() {
   forms::MenuItem* menu = popupMenu_.FindItem(L"ModeMenu");
   if (!menu) return 0;
-  const std::wstring configPath = m_strProgramPath + L"AudioConfig.cfg";
   int count = 0;
   for (std::wstring name : SubFolders(m_strProgramPath + m_Settings.PluginFolderName + L"\\")) {
     if (name.size() > kPluginNameLimit) name.resize(kPluginNameLimit);
     std::wstring enabled;
-    ReadProfileString(configPath, L"Application", name.c_str(), enabled);
+    ReadProfileString(m_strConfigPath, L"Application", name.c_str(), enabled);
     if (LenientInteger(enabled) == 0) continue;
     forms::MenuItemArgs item;
     item.name = L"Plugin" + std::to_wstring(count);

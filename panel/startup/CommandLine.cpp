@@ -1,6 +1,7 @@
 #include "panel/startup/CommandLine.h"
 
 #include "foundation/DebugOutput.h"
+#include "foundation/ProgramPath.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -37,15 +38,7 @@ std::vector<std::wstring> ProcessArguments() {
     LocalFree(argv);
   }
   // Argument 0 is the program's full path, whatever the starter wrote in front of the arguments.
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
+  const std::wstring path = ThisProgramPath();
   if (arguments.empty()) arguments.push_back(path);
   else arguments[0] = path;
   return arguments;
