@@ -1,6 +1,5 @@
 #include "panel/device/DevicePorts.h"
 
-#include "panel/device/VirtualDevicePorts.h"
 #include "panel/device/Win32DevicePorts.h"
 
 #include <array>
@@ -30,11 +29,6 @@ DevicePorts CreateWin32DevicePorts() {
   ports.filter = CreateWin32FilterPort();
   ports.notifications = CreateWin32DeviceNotifications();
   return ports;
-}
-
-DevicePorts CreateDevicePorts() {
-  if (VirtualDeviceSelected()) return CreateVirtualDevicePorts(virtual72xx::Virtual72xxClient::FromEnvironment());
-  return CreateWin32DevicePorts();
 }
 
 }  // namespace vorma

@@ -5,10 +5,8 @@
 // hid.dll, DeviceIoControl and RegisterDeviceNotificationW calls) and a virtual one that talks to
 // the virtual 72xx device.
 //
-// Choosing the implementation: CreateDevicePorts() builds the virtual set only when the
-// environment variable VORMA_DEVICE is "virtual" (the virtual device is then reached over the pipe
-// named by VORMA_VIRTUAL72XX_PIPE, or the default pipe); any other value, or none, gives the Win32
-// set. The choice is never made silently: without the variable the panel talks to real hardware.
+// The virtual implementation and the choice between the two (CreateDevicePorts()) are a library
+// of their own, panel/device/virtual/, so this one never links the virtual device's client.
 //
 // Failed calls are reported to the debug output by the implementations, as operation, Win32 error
 // code and system text, and the error code is left in GetLastError.
@@ -121,8 +119,6 @@ inline constexpr wchar_t kVirtualDeviceSelection[] = L"virtual";
 // True when the environment asks for the virtual device (VORMA_DEVICE=virtual).
 bool VirtualDeviceSelected();
 
-// The port set the environment selects (see the top of this file).
-DevicePorts CreateDevicePorts();
 DevicePorts CreateWin32DevicePorts();
 
 }  // namespace vorma

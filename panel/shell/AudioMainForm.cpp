@@ -7,6 +7,7 @@
 #include "panel/device/FilterControl.h"
 #include "panel/device/HidRegisterTransport.h"
 #include "panel/device/SdkLibrary.h"
+#include "panel/device/virtual/PortSelection.h"
 #include "panel/shell/MainFormAppearance.h"
 #include "panel/shell/MainFormFeatures.h"
 #include "panel/shell/MainFormResource.h"

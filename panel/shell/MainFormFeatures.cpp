@@ -1,6 +1,7 @@
 #include "panel/shell/MainFormFeatures.h"
 
 #include "foundation/DebugOutput.h"
+#include "panel/device/virtual/PortSelection.h"
 #include "panel/led/LedIndicator.h"
 
 namespace vorma::shell {

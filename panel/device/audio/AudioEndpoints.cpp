@@ -1,8 +1,5 @@
 #include "panel/device/audio/AudioEndpoints.h"
 
-#include "panel/device/DevicePorts.h"
-#include "panel/device/audio/VirtualAudioEndpoints.h"
-
 #include <windows.h>
 
 #include <cwchar>
@@ -21,11 +18,6 @@ bool PathBelongsToDevice(const std::wstring& path, std::uint16_t vendorId, std::
   for (size_t start = 0; start + prefix.size() <= path.size(); ++start)
     if (_wcsnicmp(path.c_str() + start, prefix.c_str(), prefix.size()) == 0) return true;
   return false;
-}
-
-std::unique_ptr<AudioEndpointPort> CreateAudioEndpointPort() {
-  if (VirtualDeviceSelected()) return CreateVirtualAudioEndpointPort(virtual72xx::Virtual72xxClient::FromEnvironment());
-  return CreateWin32AudioEndpointPort();
 }
 
 }  // namespace vorma

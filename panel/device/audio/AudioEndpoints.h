@@ -3,8 +3,8 @@
 // endpoint (volume, mute, boost) and, on systems before Vista, the same controls through the
 // multimedia mixer. Used behind a port like the other device channels: the Win32 implementation
 // makes the DirectSound, MMDevice, endpoint-volume, device-topology and mixer calls; the virtual
-// one answers from the virtual 72xx device's capture endpoint. CreateAudioEndpointPort() chooses
-// the virtual one only when VORMA_DEVICE is "virtual", as CreateDevicePorts() does.
+// one answers from the virtual 72xx device's capture endpoint (panel/device/virtual/, where
+// CreateAudioEndpointPort() chooses between them).
 //
 // Nothing here keeps state between calls: an endpoint object lives for one operation of its
 // caller and is released afterwards.
@@ -67,7 +67,6 @@ std::wstring CaptureDevicePrefix(std::uint16_t vendorId, std::uint16_t productId
 bool PathBelongsToDevice(const std::wstring& path, std::uint16_t vendorId, std::uint16_t productId);
 
 // The port the environment selects (see the top of this file).
-std::unique_ptr<AudioEndpointPort> CreateAudioEndpointPort();
 std::unique_ptr<AudioEndpointPort> CreateWin32AudioEndpointPort();
 
 }  // namespace vorma

@@ -1,6 +1,7 @@
 #include "panel/device/tests/VirtualDeviceEnvironment.h"
 
 #include "foundation/DeviceIdCode.h"
+#include "panel/device/virtual/PortSelection.h"
 
 namespace vorma::test {
 

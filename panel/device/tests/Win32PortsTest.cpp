@@ -6,6 +6,7 @@
 #include "panel/device/FilterControl.h"
 #include "panel/device/Win32DevicePorts.h"
 #include "panel/device/tests/VirtualDeviceEnvironment.h"
+#include "panel/device/virtual/PortSelection.h"
 #include "tests/support/TestWindows.h"
 
 namespace vorma::test {

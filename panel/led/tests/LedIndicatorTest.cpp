@@ -4,7 +4,7 @@
 
 #include "outside/sdk/tests/SdkHostFixture.h"
 #include "panel/device/DeviceDiscovery.h"
-#include "panel/device/VirtualDevicePorts.h"
+#include "panel/device/virtual/VirtualDevicePorts.h"
 
 namespace vorma::test {
 namespace {

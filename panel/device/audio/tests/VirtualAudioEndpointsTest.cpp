@@ -1,7 +1,8 @@
 // The audio endpoint port over the virtual device: which capture device belongs to a device, and
 // what its controls do to the device's capture endpoint.
 
-#include "panel/device/audio/VirtualAudioEndpoints.h"
+#include "panel/device/virtual/PortSelection.h"
+#include "panel/device/virtual/VirtualAudioEndpoints.h"
 
 #include "panel/device/tests/VirtualDeviceEnvironment.h"
 

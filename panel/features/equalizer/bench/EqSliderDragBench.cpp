@@ -10,6 +10,7 @@
 #include "panel/device/DeviceDiscovery.h"
 #include "panel/device/HidRegisterTransport.h"
 #include "panel/device/SdkLibrary.h"
+#include "panel/device/virtual/PortSelection.h"
 #include "panel/features/equalizer/Equalizer.h"
 #include "tests/support/FormMainWindowControls.h"
 

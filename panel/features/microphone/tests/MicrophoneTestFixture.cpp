@@ -1,6 +1,7 @@
 #include "panel/features/microphone/tests/MicrophoneTestFixture.h"
 
 #include "panel/device/SdkLibrary.h"
+#include "panel/device/virtual/PortSelection.h"
 
 namespace vorma::test {
 namespace {

@@ -12,6 +12,7 @@
 #include "panel/device/DevicePorts.h"
 #include "panel/device/SdkLibrary.h"
 #include "panel/device/audio/AudioEndpoints.h"
+#include "panel/device/virtual/PortSelection.h"
 #include "panel/features/microphone/MicrophonePage.h"
 #include "panel/features/testtone/TestTone.h"
 #include "tests/support/FormMainWindowControls.h"

@@ -1,4 +1,4 @@
-#include "panel/device/VirtualDevicePorts.h"
+#include "panel/device/virtual/VirtualDevicePorts.h"
 
 #include "foundation/DebugOutput.h"
 

@@ -1,4 +1,4 @@
-#include "panel/device/audio/VirtualAudioEndpoints.h"
+#include "panel/device/virtual/VirtualAudioEndpoints.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 #include "panel/device/DeviceIdentifiers.h"
-#include "panel/device/VirtualDevicePorts.h"
+#include "panel/device/virtual/VirtualDevicePorts.h"
 
 #include "foundation/DebugOutput.h"
 #include "foundation/UniqueHandles.h"
