@@ -12,7 +12,6 @@
 #include "panel/shell/MainFormFeatures.h"
 #include "panel/shell/MainFormResource.h"
 #include "panel/shell/OsClass.h"
-#include "panel/shell/ResolutionFolder.h"
 
 #include <dbt.h>
 #include <mmsystem.h>
@@ -31,7 +30,7 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   BuildFromResource();
   m_strProgramPath = ThisProgramFolder();
   m_strConfigPath = m_strProgramPath + kAudioConfigFileName;
-  appearance_ = std::make_unique<MainFormAppearance>(*this);
+  appearance_ = std::make_unique<MainFormAppearance>(static_cast<AppearanceWindow&>(*this));
   // 3: without the SDK nothing else can work.
   if (!BindSdkLibrary()) return;
   // 4-8
@@ -42,8 +41,8 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   ReadAudioConfig(kAudioConfigFileName, ThisProgramPath(), m_Settings);
   EnableTimer(L"Timer1", false);
   // 9-11: the user's language and skin, and the screen-size folder both have.
-  appearance_->ReadUserLanguageAndSkin(m_Settings.InstallFolderName, m_tcLanguage, m_tcSkin);
-  ChooseResolutionFolder();
+  appearance_->ReadUserLanguageAndSkin();
+  appearance_->ChooseResolutionFolder(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   // 12: the application's title; icons and the tray hint come with the tray.
   LoadAppIcons();
   App().SetTitle(m_Settings.InstallAppTitle);
@@ -57,15 +56,15 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
       buttons::ButtonSettings{config_.gpio, config_.encButtonMode, config_.encGpio});
   CreateProfiles();
   // 14-18: languages, skins, plug-ins; the outline; the skin.
-  m_nLanguageCount = appearance_->BuildLanguageMenu();
-  m_nSkinCount = appearance_->BuildSkinMenu();
+  appearance_->BuildLanguageMenu();
+  appearance_->BuildSkinMenu();
   m_nPluginCount = BuildPluginMenu();
-  appearance_->LoadLanguage(m_tcLanguage);
+  appearance_->LoadLanguage();
   appearance_->ApplyLanguageToControls();
   if (m_nPluginCount == 0)
     if (forms::MenuItem* modeMenu = popupMenu_.FindItem(L"ModeMenu")) modeMenu->SetVisible(false);
   if (config_.regionCut != 0) appearance_->CutWindowRegion();
-  appearance_->LoadSkin(m_tcSkin);
+  appearance_->LoadSkin();
   appearance_->ApplySkinToControls();
   appearance_->ApplyLanguageToControls();
   // 19-22: the device.
@@ -163,13 +162,6 @@ void TAudioMainForm::DetermineOsClass() {
   const OsVersion version = CurrentOsVersion();
   m_nOsClass = OsClassOf(version);
   m_bPreVista = (version.major & 0xFF) <= 5;
-}
-
-void TAudioMainForm::ChooseResolutionFolder() {
-  const std::wstring folder = ResolutionFolderForScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  m_tcResolutionFolder = UsableResolutionFolder(folder, m_strProgramPath, m_Settings.SkinFolderName, m_tcSkin,
-                                                m_Settings.LanguageFolderName, m_tcLanguage);
-  DebugPrint(L"TAudioMainForm: resolution folder \"%ls\"\n", m_tcResolutionFolder.c_str());
 }
 
 void TAudioMainForm::StartFeatures() {

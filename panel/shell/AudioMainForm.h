@@ -10,6 +10,7 @@
 //   MainFormPages.cpp            which controls a page shows
 //   MainFormDrag.cpp             slider and speaker drag through the application message hook
 //   MainFormAppearance.cpp       skin and language records as the window applies them
+//   MainFormAppearanceHost.cpp   what the skin and language side asks of the window
 //   MainFormFeatures.cpp         the feature operations the window calls
 //   MainFormActivationHost.cpp   what device activation asks of the window
 //   MainFormButtonHost.cpp       what the hardware buttons ask of the window
@@ -28,6 +29,7 @@
 #include "panel/device/DevicePorts.h"
 #include "panel/profiles/SoundProfiles.h"
 #include "panel/shell/FormBuilder.h"
+#include "panel/shell/MainFormAppearance.h"
 #include "panel/shell/MainFormFeatures.h"
 #include "panel/shell/MainFormSettings.h"
 #include "panel/shell/MainWindowControls.h"
@@ -42,8 +44,6 @@ class TLEDForm;
 
 namespace vorma::shell {
 
-class MainFormAppearance;
-
 // The drag kinds of a press on a slider or speaker.
 enum class DragMode { None = 0, EqBand = 1, Mic = 2, Speaker = 3, ThreeD = 4, Encoder = 5 };
 
@@ -52,7 +52,8 @@ class TAudioMainForm final : public forms::Form,
                              public MainWindowControls,
                              private DeviceActivationHost,
                              private buttons::ButtonHost,
-                             private profiles::SoundProfileHost {
+                             private profiles::SoundProfileHost,
+                             private AppearanceWindow {
 public:
   // Builds the window and runs the start-up. When the SDK library cannot be bound, the failure is
   // shown and WM_QUIT is posted, so the application leaves its message loop and the process ends.
@@ -121,11 +122,11 @@ public:
   // The drag in progress; None once the button is released.
   DragMode CurrentDragMode() const { return m_bDragging ? static_cast<DragMode>(m_nDragMode) : DragMode::None; }
   const MainFormSettings& Settings() const { return config_; }
-  const std::wstring& ResolutionFolder() const { return m_tcResolutionFolder; }
-  const std::wstring& SkinName() const { return m_tcSkin; }
-  const std::wstring& LanguageName() const { return m_tcLanguage; }
+  const std::wstring& ResolutionFolder() const;
+  const std::wstring& SkinName() const;
+  const std::wstring& LanguageName() const;
   // The tray icon's menu.
-  forms::PopupMenu& Popup() { return popupMenu_; }
+  forms::PopupMenu& Popup() override { return popupMenu_; }
 
 private:
   // --- construction ---
@@ -133,7 +134,6 @@ private:
   bool BindSdkLibrary();
   void RegisterWindowMessages();
   void DetermineOsClass();
-  void ChooseResolutionFolder();
   void StartFeatures();
   // The start-up's activation passes the pins once, as every later one does (GpioReadSettingOn).
   void SyncLedIndicator();
@@ -268,7 +268,18 @@ private:
   void SaveLedKeys(profiles::ProfileWriter& writer) override;
   void LoadLedKeys(const std::wstring& path) override;
 
-  friend class MainFormAppearance;
+  // --- AppearanceWindow (MainFormAppearanceHost.cpp) ---
+  forms::Form& DressedForm() override { return *this; }
+  const std::wstring& ProgramFolder() const override { return m_strProgramPath; }
+  const std::wstring& ConfigPath() const override { return m_strConfigPath; }
+  const AudioConfigInfo& ConfigInfo() const override { return m_Settings; }
+  int OldVersion() const override { return config_.oldVersion; }
+  WindowButtonStates ButtonStates() override;
+  SkinApplyState SkinState() override;
+  MainFormFeatures* Features() override { return features_.get(); }
+  void SkinChanged() override;
+  void LanguageChanged() override;
+  void ShowError(const std::wstring& text) override;
 
   // --- members ---
   int sdkLoadResult_ = 0;
@@ -294,11 +305,6 @@ private:
   int m_nOsClass = 0;
   bool m_bPreVista = false;
   bool m_bActivated = false;
-  std::wstring m_tcLanguage;
-  std::wstring m_tcSkin;
-  std::wstring m_tcResolutionFolder;
-  int m_nLanguageCount = 0;
-  int m_nSkinCount = 0;
   int m_nPluginCount = 0;
   int m_nCurrentPage = 1;
 

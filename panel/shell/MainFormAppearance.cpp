@@ -2,8 +2,8 @@
 
 #include "foundation/DebugOutput.h"
 #include "forms/PopupMenu.h"
-#include "panel/shell/AudioMainForm.h"
 #include "panel/shell/MainFormFeatures.h"
+#include "panel/shell/ResolutionFolder.h"
 #include "panel/shell/language/LabelAttr.h"
 #include "panel/shell/language/LanguageControls.h"
 #include "panel/shell/language/LanguageKeys.h"
@@ -41,155 +41,121 @@ bool PageLeavesImageAlone(std::wstring_view name) { return name == L"MainLeftIma
 
 }  // namespace
 
-MainFormAppearance::MainFormAppearance(TAudioMainForm& window) : window_(window), state_(std::make_unique<State>()) {}
+MainFormAppearance::MainFormAppearance(AppearanceWindow& window) : window_(window), state_(std::make_unique<State>()) {}
 
 MainFormAppearance::~MainFormAppearance() = default;
 
-void MainFormAppearance::ReadUserLanguageAndSkin(const std::wstring& installFolderName, std::wstring& language,
-                                                 std::wstring& skin) {
-  const UserLanguageAndSkin choice = shell::ReadUserLanguageAndSkin(installFolderName);
-  language = choice.language;
-  skin = choice.skin;
+void MainFormAppearance::ReadUserLanguageAndSkin() {
+  const UserLanguageAndSkin choice = shell::ReadUserLanguageAndSkin(window_.ConfigInfo().InstallFolderName);
+  language_ = choice.language;
+  skin_ = choice.skin;
 }
 
-int MainFormAppearance::BuildLanguageMenu() {
-  forms::MenuItem* menu = window_.popupMenu_.FindItem(L"LanguageMenu");
-  if (!menu) return 0;
+void MainFormAppearance::ChooseResolutionFolder(int screenWidth, int screenHeight) {
+  const AudioConfigInfo& info = window_.ConfigInfo();
+  resolutionFolder_ = UsableResolutionFolder(ResolutionFolderForScreen(screenWidth, screenHeight),
+                                             window_.ProgramFolder(), info.SkinFolderName, skin_,
+                                             info.LanguageFolderName, language_);
+  DebugPrint(L"TAudioMainForm: resolution folder \"%ls\"\n", resolutionFolder_.c_str());
+}
+
+void MainFormAppearance::BuildLanguageMenu() {
+  forms::MenuItem* menu = window_.Popup().FindItem(L"LanguageMenu");
+  if (!menu) return;
   LanguageMenuSource source;
-  source.programPath = window_.m_strProgramPath;
-  source.languageFolderName = window_.m_Settings.LanguageFolderName;
-  source.resolutionFolder = window_.m_tcResolutionFolder;
-  source.configPath = window_.m_strConfigPath;
-  source.currentLanguage = window_.m_tcLanguage;
-  return shell::BuildLanguageMenu(*menu, source, [this](forms::MenuItem& item) { LanguageMenuClick(item); },
-                                  state_->languageFolders);
+  source.programPath = window_.ProgramFolder();
+  source.languageFolderName = window_.ConfigInfo().LanguageFolderName;
+  source.resolutionFolder = resolutionFolder_;
+  source.configPath = window_.ConfigPath();
+  source.currentLanguage = language_;
+  languageCount_ = shell::BuildLanguageMenu(*menu, source, [this](forms::MenuItem& item) { LanguageMenuClick(item); },
+                                            state_->languageFolders);
 }
 
-int MainFormAppearance::BuildSkinMenu() {
-  forms::MenuItem* menu = window_.popupMenu_.FindItem(L"SkinMenu");
-  if (!menu) return 0;
-  const std::wstring folder =
-      SkinListFolder(window_.m_strProgramPath, window_.m_Settings.SkinFolderName, window_.m_tcResolutionFolder);
-  return shell::BuildSkinMenu(*menu, folder, window_.m_tcSkin, [this](forms::MenuItem& item) { SkinMenuClick(item); });
+void MainFormAppearance::BuildSkinMenu() {
+  forms::MenuItem* menu = window_.Popup().FindItem(L"SkinMenu");
+  if (!menu) return;
+  const std::wstring folder = SkinListFolder(window_.ProgramFolder(), window_.ConfigInfo().SkinFolderName, resolutionFolder_);
+  skinCount_ = shell::BuildSkinMenu(*menu, folder, skin_, [this](forms::MenuItem& item) { SkinMenuClick(item); });
 }
 
-void MainFormAppearance::LoadLanguage(const std::wstring& language) {
-  const std::wstring dir = LanguageDirectory(window_.m_strProgramPath, window_.m_Settings.LanguageFolderName,
-                                             window_.m_tcResolutionFolder, language);
-  const LanguageLoadResult result = LoadLanguageSetting(dir, window_.config_.oldVersion, state_->language);
+void MainFormAppearance::LoadLanguage() {
+  const std::wstring dir =
+      LanguageDirectory(window_.ProgramFolder(), window_.ConfigInfo().LanguageFolderName, resolutionFolder_, language_);
+  const LanguageLoadResult result = LoadLanguageSetting(dir, window_.OldVersion(), state_->language);
   if (!result.Succeeded()) throw ConversionError(result.message);
 }
 
 void MainFormAppearance::ApplyLanguageToControls() {
-  TAudioMainForm& w = window_;
   LanguageViewState view;
-  static_cast<WindowButtonStates&>(view) = CurrentButtonStates();
-  view.deviceActive = w.DeviceActive();
-  shell::ApplyLanguageToControls(w, w.popupMenu_, state_->language, view, FontScale());
+  static_cast<WindowButtonStates&>(view) = window_.ButtonStates();
+  view.deviceActive = window_.DeviceActive();
+  shell::ApplyLanguageToControls(window_.DressedForm(), window_.Popup(), state_->language, view, FontScale());
 }
 
-void MainFormAppearance::LoadSkin(const std::wstring& skin) {
-  state_->skinFolder =
-      MakeSkinFolder(window_.m_strProgramPath, window_.m_Settings.SkinFolderName, window_.m_tcResolutionFolder, skin);
+void MainFormAppearance::LoadSkin() {
+  state_->skinFolder = MakeSkinFolder(window_.ProgramFolder(), window_.ConfigInfo().SkinFolderName, resolutionFolder_, skin_);
   // The LED page takes its mode, its speed direction and its colour defaults while the skin is read.
-  led::CLedPage& page = window_.features_->Led();
+  led::CLedPage& page = window_.Features()->Led();
   SkinLoadHooks hooks;
   hooks.resetLedColorTable = [this, &page] {
     page.TakeSkinValues(state_->skin.layout.ledPageMode, state_->skin.layout.ledFastRightSide);
   };
   hooks.applyShapeDefaultColor = [&page](std::wstring_view key) { page.ApplyShapeDefaultColour(key); };
   const SkinLoadResult result =
-      LoadSkinSetting(state_->skin, state_->skinFolder.dir, window_.config_.oldVersion, hooks);
+      LoadSkinSetting(state_->skin, state_->skinFolder.dir, window_.OldVersion(), hooks);
   if (!result.ok) {
     DebugPrint(L"***** SkinSetting.ini [%ls] %ls: %ls *****\n", result.section.c_str(), result.key.c_str(),
                result.error.c_str());
-    window_.App().ShowError(result.error);
+    window_.ShowError(result.error);
   }
 }
 
-WindowButtonStates MainFormAppearance::CurrentButtonStates() const {
-  TAudioMainForm& w = window_;
-  WindowButtonStates states;
-  states.eqEnable = w.EqEnableState();
-  states.threeDEnable = w.ThreeDEnableState();
-  states.fbm = w.FbmState();
-  states.micBoost = w.StateOfTag(21);
-  states.micMute = w.StateOfTag(22);
-  states.micMonitor = w.StateOfTag(89);
-  states.virtualEnable = w.Virtual7ch1State();
-  states.clockwise = w.CwState();
-  states.counterclockwise = w.CcwState();
-  states.enlarge = w.EnlargeState();
-  states.narrow = w.NarrowState();
-  states.eqPreset = w.EqPresetState();
-  states.effect = w.Effect();
-  states.currentPage = w.m_nCurrentPage;
-  return states;
-}
-
-// The window state that decides which record each skinned image shows.
-SkinApplyState MainFormAppearance::CurrentSkinState() const {
-  TAudioMainForm& w = window_;
-  SkinApplyState apply;
-  static_cast<WindowButtonStates&>(apply) = CurrentButtonStates();
-  apply.ledIndicator = w.m_nLEDIndicator;
-  apply.alphaMode = w.AlphaModeState();
-  apply.betaMode = w.BetaModeState();
-  apply.regionCut = w.config_.regionCut;
-  apply.applyLedPageSkin = [&w] { w.features_->Led().ApplySkinPictures(); };
-  return apply;
-}
-
 void MainFormAppearance::ApplySkinToControls() {
-  shell::ApplySkinToControls(window_, state_->skin, state_->skinFolder, CurrentSkinState());
+  shell::ApplySkinToControls(window_.DressedForm(), state_->skin, state_->skinFolder, window_.SkinState());
 }
 
 void MainFormAppearance::CutWindowRegion() {
-  const SkinFolder folder = MakeSkinFolder(window_.m_strProgramPath, window_.m_Settings.SkinFolderName,
-                                           window_.m_tcResolutionFolder, window_.m_tcSkin);
-  SetWindowRegionFromFile(window_, folder.dir + L"MainForm_Frame.rgn");
+  const SkinFolder folder =
+      MakeSkinFolder(window_.ProgramFolder(), window_.ConfigInfo().SkinFolderName, resolutionFolder_, skin_);
+  SetWindowRegionFromFile(window_.DressedForm(), folder.dir + L"MainForm_Frame.rgn");
 }
 
 void MainFormAppearance::SkinMenuClick(forms::MenuItem& item) {
-  forms::MenuItem* menu = window_.popupMenu_.FindItem(L"SkinMenu");
+  forms::MenuItem* menu = window_.Popup().FindItem(L"SkinMenu");
   if (!menu) return;
-  window_.m_tcSkin = SelectSkinMenuItem(*menu, window_.m_nSkinCount, item);
-  LoadSkin(window_.m_tcSkin);
+  skin_ = SelectSkinMenuItem(*menu, skinCount_, item);
+  LoadSkin();
   ApplySkinToControls();
   ApplyLanguageToControls();
-  window_.features_->RefreshEncoderPage();
-  window_.features_->RefreshVoiceEffectPage();
-  window_.ShowPageControls(window_.m_nCurrentPage);
-  window_.features_->Eq().ShowEqPreset(window_.EqPresetState() - 1);
-  window_.features_->RefreshMicDisplay();
-  window_.features_->Virtual7ch1().RescaleSpeakers();
+  window_.SkinChanged();
   WriteUserChoice();
 }
 
 void MainFormAppearance::LanguageMenuClick(forms::MenuItem& item) {
-  forms::MenuItem* menu = window_.popupMenu_.FindItem(L"LanguageMenu");
+  forms::MenuItem* menu = window_.Popup().FindItem(L"LanguageMenu");
   if (!menu) return;
-  const std::wstring language = shell::LanguageMenuClick(item, *menu, window_.m_nLanguageCount, state_->languageFolders);
+  const std::wstring language = shell::LanguageMenuClick(item, *menu, languageCount_, state_->languageFolders);
   if (language.empty()) return;
-  window_.m_tcLanguage = language;
+  language_ = language;
   try {
-    LoadLanguage(language);
+    LoadLanguage();
   } catch (const ConversionError& error) {
-    window_.App().ShowError(error.Text());
+    window_.ShowError(error.Text());
   }
   ApplyLanguageToControls();
-  window_.ShowPageControls(window_.m_nCurrentPage);
+  window_.LanguageChanged();
   WriteUserChoice();
 }
 
 void MainFormAppearance::WriteUserChoice() {
   UserLanguageAndSkin choice;
-  choice.language = window_.m_tcLanguage;
-  choice.skin = window_.m_tcSkin;
-  WriteUserLanguageAndSkin(window_.m_Settings.InstallFolderName, choice);
+  choice.language = language_;
+  choice.skin = skin_;
+  WriteUserLanguageAndSkin(window_.ConfigInfo().InstallFolderName, choice);
 }
 
-double MainFormAppearance::FontScale() const { return FontScaleFactor(ScreenPixelsPerInch(), window_.m_nOsClass); }
+double MainFormAppearance::FontScale() const { return FontScaleFactor(ScreenPixelsPerInch(), window_.OsClass()); }
 
 void MainFormAppearance::ChangeImageAttr(forms::Image& image, std::wstring_view skinKey) {
   shell::ChangeImageAttr(skinKey.empty() ? SkinSetting::EmptyRecord() : state_->skin.Record(skinKey), image,
@@ -222,36 +188,36 @@ bool MainFormAppearance::SkinRecordHasPicture(std::wstring_view skinKey) {
 }
 
 std::optional<bool> MainFormAppearance::ImageShownOn(const forms::Image& image, int page) {
-  TAudioMainForm& w = window_;
   const std::wstring_view name = image.Name();
   if (PageLeavesImageAlone(name)) return std::nullopt;
-  const bool active = w.DeviceActive();
+  const bool active = window_.DeviceActive();
+  MainFormFeatures& features = *window_.Features();
   std::wstring_view key;
   if (name == L"DeviceInImage") key = active ? L"DeviceActiveDownImage" : L"DeviceActiveUpImage";
   else if (name == L"DeviceOutImage") key = active ? L"DeviceUnActiveUpImage" : L"DeviceUnActiveDownImage";
   // The voice-effect buttons: "None" is tested against its Down record while no effect is chosen,
   // the four effects against their Up record while selected and their Down record otherwise.
   else if (name == L"VMEffectNoneImage")
-    key = w.features_->EncVoice().VoiceEffectMode() == 0 ? L"VMEffectNoneDownImage" : L"VMEffectNoneUpImage";
+    key = features.EncVoice().VoiceEffectMode() == 0 ? L"VMEffectNoneDownImage" : L"VMEffectNoneUpImage";
   else if (name.starts_with(L"VMEffect") && name.ends_with(L"Image") && name.size() == 14)
   {
-    const bool selected = w.features_->EncVoice().VoiceEffectMode() == name[8] - L'0';
+    const bool selected = features.EncVoice().VoiceEffectMode() == name[8] - L'0';
     const ImageAtt& record =
         state_->skin.Record(std::wstring(name.substr(0, 9)) + (selected ? L"UpImage" : L"DownImage"));
     return RecordShows(record.Name, record.Page, page);
   }
   else if (name == L"ENCFunctionImage")
-    key = w.features_->EncVoice().EncEnable() ? L"ENCFunctionDownImage" : L"ENCFunctionUpImage";
+    key = features.EncVoice().EncEnable() ? L"ENCFunctionDownImage" : L"ENCFunctionUpImage";
   else if (name == L"VMFunctionImage")
-    key = w.features_->EncVoice().VoiceEffectEnable() ? L"VMFunctionDownImage" : L"VMFunctionUpImage";
+    key = features.EncVoice().VoiceEffectEnable() ? L"VMFunctionDownImage" : L"VMFunctionUpImage";
   // The LED page's check images and sliders show the record of their state.
-  else if (const std::wstring_view led = w.features_->Led().PictureKeyOf(name); !led.empty())
+  else if (const std::wstring_view led = features.Led().PictureKeyOf(name); !led.empty())
     key = led;
   if (!key.empty()) {
     const ImageAtt& record = state_->skin.Record(key);
     return RecordShows(record.Name, record.Page, page);
   }
-  const std::optional<ImageAtt> record = SkinRecordForImage(image, state_->skin, CurrentSkinState());
+  const std::optional<ImageAtt> record = SkinRecordForImage(image, state_->skin, window_.SkinState());
   if (!record) return std::nullopt;
   return RecordShows(record->Name, record->Page, page);
 }
@@ -287,7 +253,8 @@ SliderRange MainFormAppearance::EncSlider() { return state_->skin.layout.encSlid
 SpeakerCircle MainFormAppearance::VirtualCenter() { return state_->skin.layout.virtualCenter; }
 // The skin sets it and a profile may override it; the LED page keeps the current value.
 int MainFormAppearance::LedPageMode() {
-  return window_.features_ ? window_.features_->Led().PageMode() : state_->skin.layout.ledPageMode;
+  MainFormFeatures* features = window_.Features();
+  return features ? features->Led().PageMode() : state_->skin.layout.ledPageMode;
 }
 
 }  // namespace vorma::shell

@@ -39,7 +39,7 @@ void TAudioMainForm::SaveSnapshotsWhenAsked() {
     m_nCurrentPage = snapshot.page;
     PageButtonShow(snapshot.pageButton);
     ShowPageControls(snapshot.page);
-    const std::wstring path = folder + m_tcSkin + L"-" + m_tcLanguage + L"-" + std::to_wstring(snapshot.page) + L".png";
+    const std::wstring path = folder + SkinName() + L"-" + LanguageName() + L"-" + std::to_wstring(snapshot.page) + L".png";
     if (RenderToPng(path)) DebugPrint(L"===== snapshot %ls =====\n", path.c_str());
     else DebugPrint(L"***** snapshot %ls could not be saved *****\n", path.c_str());
   }
