@@ -4,6 +4,7 @@
 // with its application-wide hook, and the dialog seam. Create one on the user-interface thread.
 
 #include "forms/DialogPort.h"
+#include "forms/GdiHandles.h"
 #include "foundation/UniqueHandles.h"
 
 #include <windows.h>

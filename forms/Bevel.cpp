@@ -1,6 +1,6 @@
 #include "forms/Bevel.h"
 
-#include "foundation/UniqueHandles.h"
+#include "forms/GdiHandles.h"
 
 namespace vorma::forms {
 namespace {

@@ -9,6 +9,7 @@
 #include "forms/Buttons.h"
 #include "forms/CheckBox.h"
 #include "forms/Control.h"
+#include "forms/GdiHandles.h"
 #include "forms/Image.h"
 #include "forms/Label.h"
 #include "forms/ListControls.h"

@@ -1,7 +1,7 @@
 #include "forms/FormPainting.h"
 
+#include "forms/GdiHandles.h"
 #include "foundation/DebugOutput.h"
-#include "foundation/UniqueHandles.h"
 
 #include <memory>
 

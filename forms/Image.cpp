@@ -1,8 +1,8 @@
 #include "forms/Image.h"
 
 #include "forms/Form.h"
+#include "forms/GdiHandles.h"
 #include "foundation/DebugOutput.h"
-#include "foundation/UniqueHandles.h"
 
 namespace vorma::forms {
 

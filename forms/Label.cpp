@@ -1,7 +1,7 @@
 #include "forms/Label.h"
 
 #include "forms/FormPainting.h"
-#include "foundation/UniqueHandles.h"
+#include "forms/GdiHandles.h"
 
 namespace vorma::forms {
 

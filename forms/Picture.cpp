@@ -1,5 +1,6 @@
 #include "forms/Picture.h"
 
+#include "forms/GdiHandles.h"
 #include "foundation/DebugOutput.h"
 #include "foundation/UniqueHandles.h"
 

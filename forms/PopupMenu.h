@@ -3,7 +3,7 @@
 // state lives here. A radio item with a group checks itself and unchecks the other radio items
 // of its group when clicked; an auto-check item toggles. Caption "-" is a separator.
 
-#include "foundation/UniqueHandles.h"
+#include "forms/GdiHandles.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "forms/Shape.h"
 
-#include "foundation/UniqueHandles.h"
+#include "forms/GdiHandles.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "setup/DevicePass.h"
 
 #include "foundation/DebugOutput.h"
-#include "foundation/UniqueHandles.h"
+#include "panel/device/DeviceHandles.h"
 
 #include <windows.h>
 #include <setupapi.h>

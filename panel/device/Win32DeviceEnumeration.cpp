@@ -1,7 +1,7 @@
 #include "panel/device/Win32DevicePorts.h"
 
 #include "foundation/DebugOutput.h"
-#include "foundation/UniqueHandles.h"
+#include "panel/device/DeviceHandles.h"
 #include "panel/device/DeviceIdentifiers.h"
 
 #include <cwchar>

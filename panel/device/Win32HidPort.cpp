@@ -2,6 +2,7 @@
 
 #include "foundation/DebugOutput.h"
 #include "foundation/UniqueHandles.h"
+#include "panel/device/DeviceHandles.h"
 
 // MinGW's hid.dll headers lack C linkage.
 extern "C" {

@@ -1,9 +1,9 @@
 #include "panel/shell/skin/WindowRegion.h"
 
+#include "forms/GdiHandles.h"
 #include "forms/Image.h"
 #include "foundation/DebugOutput.h"
 #include "foundation/FileBytes.h"
-#include "foundation/UniqueHandles.h"
 
 #include <optional>
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "foundation/UniqueHandles.h"
+#include "forms/GdiHandles.h"
 #include "panel/shell/skin/SkinApplying.h"
 #include "panel/shell/skin/WindowRegion.h"
 #include "panel/shell/skin/tests/SkinWindowFixture.h"
