@@ -8,7 +8,7 @@
 // so no command of the worker follows the return of Stop(); the owner stops it on device removal
 // and before the window goes away.
 
-#include "foundation/UniqueHandles.h"
+#include "foundation/SignalledWorker.h"
 #include "panel/led/LedEffectState.h"
 
 namespace vorma::led {
@@ -16,29 +16,23 @@ namespace vorma::led {
 class CLedEffectWorker {
 public:
   explicit CLedEffectWorker(CLedEffectState& state) : state_(state) {}
-  ~CLedEffectWorker() { Stop(); }
   CLedEffectWorker(const CLedEffectWorker&) = delete;
   CLedEffectWorker& operator=(const CLedEffectWorker&) = delete;
 
-  // Creates the event and starts the thread; false (nothing running) when either failed.
+  // Starts the thread (a running one keeps running); false (nothing running) when that failed.
   bool Start();
-  bool Running() const { return static_cast<bool>(thread_); }
-  // Sets the event; nothing while no worker runs.
-  void Signal();
-  // Ends the thread and waits for it; the events are closed after it. Nothing while none runs.
-  void Stop();
+  bool Running() const { return worker_.Running(); }
+  // Wakes the worker; nothing while none runs.
+  void Signal() { worker_.Signal(); }
+  // Ends the thread and waits for it. Nothing while none runs.
+  void Stop() { worker_.Stop(); }
 
 private:
-  static DWORD WINAPI LEDEffectThread(void* worker);
-  void Run();
+  void LEDEffectThread();
   void Pass();
-  // Waits `ms` unless a stop is asked for first; true when the worker is to end.
-  bool StopWithin(DWORD ms);
 
   CLedEffectState& state_;
-  UniqueHandle wakeEvent_;
-  UniqueHandle stopEvent_;
-  UniqueHandle thread_;
+  SignalledWorker worker_{L"CLedEffectWorker"};  // last: its thread ends before the state goes
 };
 
 }  // namespace vorma::led

@@ -7,7 +7,7 @@
 // signalled is still sent (the user's last speed reaches the controller), nothing after it. The
 // worker never touches a window; it reads the dialog's shared state as one snapshot per pass.
 
-#include "foundation/UniqueHandles.h"
+#include "foundation/SignalledWorker.h"
 #include "panel/led/dialog/LedDialogState.h"
 
 namespace vorma::led {
@@ -15,27 +15,23 @@ namespace vorma::led {
 class CLedCommandWorker {
 public:
   explicit CLedCommandWorker(const CLedDialogState& state) : state_(state) {}
-  ~CLedCommandWorker() { Stop(); }
   CLedCommandWorker(const CLedCommandWorker&) = delete;
   CLedCommandWorker& operator=(const CLedCommandWorker&) = delete;
 
   // Creates a new event and starts the thread on it; false (nothing running) when either failed.
   // A worker still running is stopped first.
-  bool Start();
-  bool Running() const { return static_cast<bool>(thread_); }
-  // Sets the event; nothing while no worker runs.
-  void Signal();
+  bool Start() { return worker_.Start([this] { LEDCommandThread(); }); }
+  bool Running() const { return worker_.Running(); }
+  // Wakes the worker; nothing while none runs.
+  void Signal() { worker_.Signal(); }
   // Ends the thread after any pass already signalled and waits for it. Nothing while none runs.
-  void Stop();
+  void Stop() { worker_.Stop(); }
 
 private:
-  static DWORD WINAPI LEDCommandThread(void* worker);
-  void Run();
+  void LEDCommandThread();
 
   const CLedDialogState& state_;
-  UniqueHandle wakeEvent_;
-  UniqueHandle stopEvent_;
-  UniqueHandle thread_;
+  SignalledWorker worker_{L"CLedCommandWorker"};  // last: its thread ends before the state goes
 };
 
 }  // namespace vorma::led
