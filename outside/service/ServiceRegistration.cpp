@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <vector>
 
 namespace vorma::service {
 namespace {

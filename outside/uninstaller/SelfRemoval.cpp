@@ -27,7 +27,6 @@ std::wstring FileNameOf(const std::wstring& path) {
   return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-
 }  // namespace
 
 bool LooksLikeInstallFolder(const std::wstring& folder) {

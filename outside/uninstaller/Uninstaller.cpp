@@ -13,7 +13,6 @@
 namespace vorma::uninstall {
 namespace {
 
-
 bool Confirmed(const UninstallTargets& targets) {
   const std::wstring product = targets.productTitle.empty() ? L"the program" : targets.productTitle;
   const std::wstring question = L"Do you want to remove " + product + L" and all of its components?";
