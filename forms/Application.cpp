@@ -96,6 +96,9 @@ bool Application::ProcessMessages() {
     if (message.message == WM_QUIT) {
       terminated_ = true;
       exitCode_ = static_cast<int>(message.wParam);
+      // The loop that called us may be waiting in GetMessage (a message sent from another thread,
+      // a device notification for one, is handled inside that wait) and must see the quit too.
+      PostQuitMessage(exitCode_);
       return false;
     }
     Dispatch(message);

@@ -3,7 +3,10 @@
 
 #include "forms/TrayIcon.h"
 #include "forms/tests/FormTestSupport.h"
+#include "foundation/UniqueHandles.h"
 #include "tests/support/ScriptedDialogs.h"
+
+#include <thread>
 
 namespace vorma::forms::test {
 namespace {
@@ -60,6 +63,40 @@ TEST_F(FormTest, ClosingTheMainFormEndsTheMessageLoop) {
   EXPECT_FALSE(shownWhileRunning) << "ShowMainForm false keeps the main form hidden";
   EXPECT_TRUE(destroyed);
   EXPECT_EQ(nullptr, main.Hwnd());
+  EXPECT_TRUE(application.Terminated());
+}
+
+// A message another thread sends is handled inside the loop's wait; when its handler lets pending
+// messages run and the main form closes there, that nested pump takes the quit. The loop must still
+// end, and not wait for some later posted message to wake it.
+TEST_F(FormTest, AQuitTakenByANestedPumpInsideASentMessageStillEndsTheLoop) {
+  Form main(application, NamedForm(L"Main"));
+  ASSERT_TRUE(main.Create());
+  constexpr UINT kSent = WM_APP + 7;
+  main.OnMessage = [&](UINT message, WPARAM, LPARAM, LRESULT&) {
+    if (message != kSent) return false;
+    main.Close();
+    application.ProcessMessages();
+    return true;
+  };
+  application.SetShowMainForm(false);
+  const HWND window = main.Hwnd();
+  const DWORD loopThread = GetCurrentThreadId();
+  UniqueHandle loopEnded{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  bool watchdogWoke = false;
+  std::thread sender([&] {
+    Sleep(100);  // the loop is waiting in GetMessage by now
+    SendMessageW(window, kSent, 0, 0);
+    // Without the quit the loop would wait for ever; a posted message wakes it so the test ends.
+    if (WaitForSingleObject(loopEnded.get(), 5000) == WAIT_TIMEOUT) {
+      watchdogWoke = true;
+      PostThreadMessageW(loopThread, WM_NULL, 0, 0);
+    }
+  });
+  application.Run();
+  SetEvent(loopEnded.get());
+  sender.join();
+  EXPECT_FALSE(watchdogWoke) << "the loop ended only when a later message arrived";
   EXPECT_TRUE(application.Terminated());
 }
 

@@ -31,8 +31,8 @@ std::wstring_view BroadcastName(const DEV_BROADCAST_DEVICEINTERFACE_W& broadcast
 
 }  // namespace
 
-DeviceActivation::DeviceActivation(DevicePorts& ports, DeviceActivationHost& host, std::wstring configPath)
-    : ports_(ports), host_(host), configPath_(std::move(configPath)) {}
+DeviceActivation::DeviceActivation(DevicePorts& ports, DeviceEvents& events, std::wstring configPath)
+    : ports_(ports), events_(events), configPath_(std::move(configPath)) {}
 
 bool DeviceActivation::FindConfiguredDevice(std::wstring& hardwareId) {
   CDeviceIdMgr deviceIds;
@@ -62,9 +62,9 @@ void DeviceActivation::ActivateAtStartup() {
     label = m_bDeviceActive ? DeviceLabelKind::Active : DeviceLabelKind::DriverMissing;
   }
   m_bDeviceSync = m_bDeviceActive;
-  host_.SetDeviceLabel(label);
-  host_.SetDeviceIndicators(m_bDeviceActive);
-  if (!m_bDeviceActive) host_.StartTimer1();
+  events_.ShowDeviceLabel(label);
+  events_.ShowDeviceIndicators(m_bDeviceActive);
+  if (!m_bDeviceActive) events_.SetPollRunning(true);
 }
 
 bool DeviceActivation::RegisterDeviceNotifications(HWND window) {
@@ -84,14 +84,13 @@ void DeviceActivation::OnDeviceChange(WPARAM event, LPARAM data) {
         DeviceRemoval(broadcast);
     }
   }
-  host_.ProcessPendingMessages();
+  events_.ProcessPendingMessages();
 }
 
 void DeviceActivation::DeviceArrival1(const DEV_BROADCAST_DEVICEINTERFACE_W&) {
   DebugWrite(L"DeviceArrival1");
   Sleep(10);
-  PrepareEndpointOnce();
-  host_.ResetMicMeters();
+  events_.InterfaceArrived();
   // The device found at start-up stays held; further interfaces of it change nothing.
   if (m_hDevice) {
     DebugWrite(L"m_hDevice != NULL");
@@ -109,11 +108,10 @@ void DeviceActivation::DeviceArrival1(const DEV_BROADCAST_DEVICEINTERFACE_W&) {
   // Any arrival comes here, also one of an unrelated device while ours is active: only a device
   // that has just become ready is re-synchronised.
   if (!ActivateFoundDevice(ActivationPath::Arrival)) {
-    if (!m_bDeviceActive) host_.StartTimer1();
+    if (!m_bDeviceActive) events_.SetPollRunning(true);
     return;
   }
-  Resynchronise(ActivationPath::Arrival);
-  host_.SetDeviceLabel(DeviceLabelKind::Active);
+  Activated(ActivationPath::Arrival);
 }
 
 void DeviceActivation::Timer1Timer() {
@@ -133,17 +131,16 @@ void DeviceActivation::Timer1Timer() {
 
   // Only an activation of this tick may end the poll.
   if (!ActivateFoundDevice(ActivationPath::Poll)) {
-    if (!m_bDeviceActive) host_.StartTimer1();
+    if (!m_bDeviceActive) events_.SetPollRunning(true);
   } else {
-    Resynchronise(ActivationPath::Poll);
-    host_.SetDeviceLabel(DeviceLabelKind::Active);
-    host_.StopTimer1();
+    Activated(ActivationPath::Poll);
+    events_.SetPollRunning(false);
   }
 }
 
 bool DeviceActivation::ActivateFoundDevice(ActivationPath path) {
   if (!OpenHidDevice(*ports_.hid, m_wVendorId, m_wProductId)) {
-    host_.StartTimer1();
+    events_.SetPollRunning(true);
     MarkNoDevice();
     return false;
   }
@@ -157,19 +154,24 @@ bool DeviceActivation::ActivateFoundDevice(ActivationPath path) {
       DebugWrite(L"***** KVX_Set_DEVICE_SYMBOLIC_NAME Success *****");
     m_bDeviceActive = true;
     m_bDeviceSync = true;
-    host_.SetDeviceIndicators(true);
-    host_.RefreshPage();
+    events_.ShowDeviceIndicators(true);
+    events_.RefreshPage();
     return true;
   }
   return false;
 }
 
+void DeviceActivation::Activated(ActivationPath path) {
+  events_.DeviceActivated(path, m_wVendorId, m_wProductId);
+  events_.ShowDeviceLabel(DeviceLabelKind::Active);
+}
+
 void DeviceActivation::MarkNoDevice() {
-  host_.SetDeviceLabel(DeviceLabelKind::NoDevice);
+  events_.ShowDeviceLabel(DeviceLabelKind::NoDevice);
   m_bDeviceActive = false;
   m_bDeviceSync = false;
-  host_.SetDeviceIndicators(false);
-  host_.RefreshPage();
+  events_.ShowDeviceIndicators(false);
+  events_.RefreshPage();
 }
 
 void DeviceActivation::DeviceRemoval(const DEV_BROADCAST_DEVICEINTERFACE_W& broadcast) {
@@ -180,23 +182,14 @@ void DeviceActivation::DeviceRemoval(const DEV_BROADCAST_DEVICEINTERFACE_W& broa
   ParseVidPid(BroadcastName(broadcast), vendorId, productId);
   if (vendorId != m_wVendorId || productId != m_wProductId) return;
 
-  host_.SetDeviceLabel(DeviceLabelKind::NoDevice);
+  events_.ShowDeviceLabel(DeviceLabelKind::NoDevice);
   m_bDeviceActive = false;
   m_bDeviceSync = false;
-  m_bEndpointReady = false;
-  host_.ClearStartScanGPIO();
-  host_.SetDeviceIndicators(false);
-  host_.ResetFeatureButtons();
-  host_.RefreshPage();
+  events_.DeviceRemoved();
   if (m_hDevice) {
     m_hDevice.reset();
-    host_.ReleaseAudioEndpoint();
-    host_.MarkCaptureMonitorClosed();
-    host_.CloseLEDWorkerHandle();
+    events_.StartupInterfaceClosed();
   }
-  // Every removal of the active device restarts the count, so the next activation is a first one
-  // for the LED worker again.
-  m_iLEDActivationCount = 0;
 }
 
 }  // namespace vorma

@@ -1,11 +1,11 @@
 #pragma once
 // The active device of the main window: found at start-up, followed through device-interface
-// arrivals and removals, and polled every two seconds (Timer1) while no device is active. Every
-// activation after start-up re-synchronises the features with the device in a fixed order. The main
-// window owns one instance and routes WM_DEVICECHANGE and Timer1 to it; everything runs on the
-// window's thread.
+// arrivals and removals, and polled every two seconds (Timer1) while no device is active. It owns
+// the device-active and device-sync flags and tells the application through DeviceEvents what
+// happened; it does not know the feature pages. The main window owns one instance and routes
+// WM_DEVICECHANGE and Timer1 to it; everything runs on the window's thread.
 
-#include "panel/device/DeviceActivationHost.h"
+#include "panel/device/DeviceEvents.h"
 #include "panel/device/DevicePorts.h"
 
 #include <dbt.h>
@@ -22,7 +22,7 @@ inline constexpr std::uint16_t kInitialProductId = 0x721F;
 class DeviceActivation {
 public:
   // `configPath` is the configuration file whose USB_VID_PID section lists the accepted devices.
-  DeviceActivation(DevicePorts& ports, DeviceActivationHost& host, std::wstring configPath);
+  DeviceActivation(DevicePorts& ports, DeviceEvents& events, std::wstring configPath);
   DeviceActivation(const DeviceActivation&) = delete;
   DeviceActivation& operator=(const DeviceActivation&) = delete;
 
@@ -41,35 +41,26 @@ public:
   std::uint16_t VendorId() const { return m_wVendorId; }
   std::uint16_t ProductId() const { return m_wProductId; }
   bool DeviceActive() const { return m_bDeviceActive; }
+  // Live register writes of the features go out only while this is set; it follows the device's
+  // activation, and the equaliser's reset clears it when no device is active.
   bool DeviceSync() const { return m_bDeviceSync; }
-  bool EndpointReady() const { return m_bEndpointReady; }
-  void SetEndpointReady(bool ready) { m_bEndpointReady = ready; }
+  void ClearDeviceSync() { m_bDeviceSync = false; }
   // The HID interface held since start-up, or null.
   HidConnection* Device() const { return m_hDevice.get(); }
   void CloseDevice() { m_hDevice.reset(); }
-  int ActivationCount() const { return m_iLEDActivationCount; }
-  // The window starts the LED worker itself at the end of its construction and then clears the count.
-  void ResetActivationCount() { m_iLEDActivationCount = 0; }
   DevicePorts& Ports() { return ports_; }
 
 private:
-  enum class ActivationPath { Arrival, Poll };
-
   // A fresh device-ID list from the configuration and one search; the IDs of the device found.
   bool FindConfiguredDevice(std::wstring& hardwareId);
   // True only when this call made the device ready; an interface that does not open marks the
   // device gone, probes that all fail change nothing.
   bool ActivateFoundDevice(ActivationPath path);
   void MarkNoDevice();
-  void PrepareEndpointOnce();
-  void Resynchronise(ActivationPath path);
-  void GpioPass();
-  void SyncEncAndButtons(ActivationPath path);
-  void SyncEqAnd3D();
-  void SyncVirtual7ch1();
+  void Activated(ActivationPath path);
 
   DevicePorts& ports_;
-  DeviceActivationHost& host_;
+  DeviceEvents& events_;
   std::wstring configPath_;
 
   std::uint16_t m_wVendorId = kInitialVendorId;
@@ -77,9 +68,7 @@ private:
   std::unique_ptr<HidConnection> m_hDevice;
   bool m_bDeviceActive = false;
   bool m_bDeviceSync = false;
-  bool m_bEndpointReady = false;
   std::unique_ptr<DeviceNotificationRegistration> m_hDeviceNotify;
-  int m_iLEDActivationCount = 0;
   bool m_bInTimer1 = false;
 };
 

@@ -54,6 +54,8 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   buttons_ = std::make_unique<buttons::CHardwareButtons>(
       static_cast<buttons::ButtonHost&>(*this),
       buttons::ButtonSettings{config_.gpio, config_.encButtonMode, config_.encGpio});
+  resync_ = std::make_unique<FeatureResync>(static_cast<ResyncWindow&>(*this), *features_, *buttons_, *ports_, config_,
+                                            m_nOsClass);
   CreateProfiles();
   // 14-18: languages, skins, plug-ins; the outline; the skin.
   appearance_->BuildLanguageMenu();
@@ -68,7 +70,7 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   appearance_->ApplySkinToControls();
   appearance_->ApplyLanguageToControls();
   // 19-22: the device.
-  activation_ = std::make_unique<DeviceActivation>(*ports_, static_cast<DeviceActivationHost&>(*this), m_strConfigPath);
+  activation_ = std::make_unique<DeviceActivation>(*ports_, static_cast<DeviceEvents&>(*this), m_strConfigPath);
   activation_->ActivateAtStartup();
   features_->Eq().DeviceSync() = activation_->DeviceSync() ? 1 : 0;
   // 23-35: the features.
@@ -107,7 +109,7 @@ FeatureLinks TAudioMainForm::MakeFeatureLinks() {
   links.window = [this] { return Hwnd(); };
   links.meterLength = [this] { return appearance_->MeterLength(); };
   links.setEndpointReady = [this](bool ready) {
-    if (activation_) activation_->SetEndpointReady(ready);
+    if (resync_) resync_->SetEndpointReady(ready);
   };
   links.setTestToneTimers = [this](bool enabled) {
     EnableTimer(L"BeeTimer", enabled);
@@ -190,7 +192,7 @@ void TAudioMainForm::StartFeatures() {
   features.Effects().SendApply();
   if (!activation_->RegisterDeviceNotifications(Hwnd()))
     DebugWin32Failure(L"TAudioMainForm: registering for device notifications", GetLastError());
-  if (endpointFound) ReleaseAudioEndpoint();
+  if (endpointFound) features.Mic().ReleaseEndpoint();
   // 32-35
   if (forms::Image* bee = ImageNamed(L"BeeImage")) bee->SetVisible(false);
   ShowPageControls(1);
@@ -198,15 +200,22 @@ void TAudioMainForm::StartFeatures() {
   if (!lastProfileFound) features.ReadEncoderAndVoiceFromRegistry();
   if (active) {
     buttons_->ReadGPIOAndSetUI();
-    if (EqFromEeprom()) { SyncEqFromDevice(); SyncEqFromDevice(); }
-    if (ThreeDFromEeprom()) { Sync3DFromDevice(); Sync3DFromDevice(); }
-    if (config_.gpio.SwitchMode() || (EncEnabled() && config_.encButtonMode == 1 && SetEncGpioMode() == 0))
-      ScanENCGPIO();
+    if (features.Eq().EqFromEeprom() != 0) {
+      features.Eq().SyncEqFromDevice();
+      features.Eq().SyncEqFromDevice();
+    }
+    if (features.ThreeD().ThreeDFromEeprom() != 0) {
+      const int eepromDefault = features.Eq().ThreeDFromEepromDefault() ? 1 : 0;
+      features.ThreeD().Sync3DFromDevice(eepromDefault);
+      features.ThreeD().Sync3DFromDevice(eepromDefault);
+    }
+    if (config_.gpio.SwitchMode() ||
+        (features.EncEnabled() && config_.encButtonMode == 1 && buttons_->SetEncGpioMode() == 0))
+      buttons_->ScanENCGPIO();
     SyncLedIndicator();
-    StartLEDWorker();
-    activation_->ResetActivationCount();
+    features.Led().StartLEDWorker();
   }
-  ClearStartScanGPIO();
+  buttons_->ClearStartScanGPIO();
 }
 
 void TAudioMainForm::FormCreate() {

@@ -12,7 +12,8 @@
 //   MainFormAppearance.cpp       skin and language records as the window applies them
 //   MainFormAppearanceHost.cpp   what the skin and language side asks of the window
 //   MainFormFeatures.cpp         the feature operations the window calls
-//   MainFormActivationHost.cpp   what device activation asks of the window
+//   MainFormDeviceEvents.cpp     what device activation tells the window (FeatureResync.cpp: the
+//                                features' side of it)
 //   MainFormButtonHost.cpp       what the hardware buttons ask of the window
 //   MainFormEvents.cpp           the handler names of the form resource
 //   MainFormSnapshots.cpp        pictures of every page for checking skins and translations
@@ -25,9 +26,10 @@
 #include "foundation/AudioConfig.h"
 #include "panel/buttons/HardwareButtons.h"
 #include "panel/device/DeviceActivation.h"
-#include "panel/device/DeviceActivationHost.h"
+#include "panel/device/DeviceEvents.h"
 #include "panel/device/DevicePorts.h"
 #include "panel/profiles/SoundProfiles.h"
+#include "panel/shell/FeatureResync.h"
 #include "panel/shell/FormBuilder.h"
 #include "panel/shell/MainFormAppearance.h"
 #include "panel/shell/MainFormFeatures.h"
@@ -50,7 +52,8 @@ enum class DragMode { None = 0, EqBand = 1, Mic = 2, Speaker = 3, ThreeD = 4, En
 class TAudioMainForm final : public forms::Form,
                              private FormEventSource,
                              public MainWindowControls,
-                             private DeviceActivationHost,
+                             private DeviceEvents,
+                             private ResyncWindow,
                              private buttons::ButtonHost,
                              private profiles::SoundProfileHost,
                              private AppearanceWindow {
@@ -89,7 +92,7 @@ public:
 
   void PageButtonShow(int pageButton);
   void ShowPageControls(int page);
-  void ResetFeatureButtons() override;
+  void ResetFeatureButtons();
 
   // --- MainWindowControls ---
   forms::Image* ImageNamed(std::wstring_view name) override;
@@ -198,52 +201,16 @@ private:
   int& NarrowState();
   int& EnlargeState();
 
-  // --- DeviceActivationHost (MainFormActivationHost.cpp) ---
-  void SetDeviceLabel(DeviceLabelKind kind) override;
-  void SetDeviceIndicators(bool active) override;
+  // --- DeviceEvents and ResyncWindow (MainFormDeviceEvents.cpp) ---
+  void ShowDeviceLabel(DeviceLabelKind kind) override;
+  void ShowDeviceIndicators(bool active) override;
   void RefreshPage() override;
-  void StartTimer1() override;
-  void StopTimer1() override;
-  int OsClass() override { return m_nOsClass; }
-  bool LookUpAudioEndpoint() override;
-  void ReleaseAudioEndpoint() override;
-  void OpenCaptureMonitor() override;
-  void CloseCaptureMonitor() override;
-  void MarkCaptureMonitorClosed() override;
-  void RefreshMicDisplay() override;
-  void ResetMicMeters() override;
-  bool GpioReadSettingOn() override;
-  bool SwitchMode() override { return config_.gpio.SwitchMode(); }
-  void ScanENCGPIO() override;
-  int SetEncGpioMode() override;
-  void ClearStartScanGPIO() override;
-  void InitEnc() override;
-  void ShowEnc() override;
-  bool EncEnabled() override;
-  int EncButtonMode() override { return config_.encButtonMode; }
-  void InitVoiceEffect() override;
-  void ShowVoiceEffect() override;
-  bool EqFromEeprom() override;
-  void SyncEqFromDevice() override;
-  int DefaultEqEnable() override;
-  void SetEqEnable(int enable) override;
-  void ApplyEqOnOff(int enable) override;
-  bool ThreeDFromEeprom() override;
-  void Sync3DFromDevice() override;
-  int Default3DEnable() override;
-  int Get3DEnable() override;
-  void Set3DEnable(int enable) override;
-  void Apply3DOnOff(int enable) override;
-  int DefaultVirtual7ch1Enable() override;
-  bool ThreeDV7ch1MutuallyExclusive() override { return config_.exclusive3DV7ch1 == 1; }
-  void SetVirtual7ch1Enable(int enable) override;
-  void Update7ch1UI() override;
-  void ShowVirtual7ch1Button() override;
-  int SendVirtual7ch1(int enable) override;
-  float Virtual7ch1Scalar() override { return config_.v7ch1Scalar; }
-  bool LastProfileVirtual7ch1On() override;
-  void StartLEDWorker() override;
-  void CloseLEDWorkerHandle() override;
+  void SetPollRunning(bool running) override;
+  void InterfaceArrived() override;
+  void DeviceActivated(ActivationPath path, std::uint16_t vendorId, std::uint16_t productId) override;
+  void DeviceRemoved() override;
+  void StartupInterfaceClosed() override;
+  bool LedIndicatorOn() override { return m_nLEDIndicator != 0; }
 
   // --- buttons::ButtonHost (MainFormButtonHost.cpp) ---
   WORD VendorId() override;
@@ -274,6 +241,7 @@ private:
   const std::wstring& ConfigPath() const override { return m_strConfigPath; }
   const AudioConfigInfo& ConfigInfo() const override { return m_Settings; }
   int OldVersion() const override { return config_.oldVersion; }
+  int OsClass() override { return m_nOsClass; }
   WindowButtonStates ButtonStates() override;
   SkinApplyState SkinState() override;
   MainFormFeatures* Features() override { return features_.get(); }
@@ -293,6 +261,7 @@ private:
   std::unique_ptr<MainFormAppearance> appearance_;
   std::unique_ptr<MainFormFeatures> features_;
   std::unique_ptr<buttons::CHardwareButtons> buttons_;
+  std::unique_ptr<FeatureResync> resync_;
   std::unique_ptr<profiles::CSoundProfiles> profiles_;
 
   std::wstring m_strProgramPath;  // the program's folder, ending in a separator

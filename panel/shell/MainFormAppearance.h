@@ -5,7 +5,7 @@
 #include "forms/Form.h"
 #include "forms/PopupMenu.h"
 #include "foundation/AudioConfig.h"
-#include "panel/device/DeviceActivationHost.h"
+#include "panel/device/DeviceEvents.h"
 #include "panel/shell/MainWindowControls.h"
 #include "panel/shell/WindowButtonStates.h"
 #include "panel/shell/skin/SkinApplying.h"

@@ -179,7 +179,7 @@ void TAudioMainForm::Toggle3DEnable() {
   ToggleButtonState(8, ThreeDEnableState());
   // 3D and virtual 7.1 cannot run together on some devices: 3D wins, 7.1 goes off with its
   // rotation, and their buttons stay hidden until the next page switch shows them again.
-  if (ThreeDEnableState() == 1 && ThreeDV7ch1MutuallyExclusive()) features_->Virtual7ch1().SwitchOffFor3D();
+  if (ThreeDEnableState() == 1 && config_.exclusive3DV7ch1 == 1) features_->Virtual7ch1().SwitchOffFor3D();
   features_->ThreeD().ApplyThreeDEnable();
 }
 

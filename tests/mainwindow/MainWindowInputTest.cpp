@@ -176,6 +176,31 @@ TEST_F(MainWindowInputTest, WithoutADeviceAFeaturePressWarnsAndWritesNothing) {
     EXPECT_FALSE(Contains(line, "sdk ") || Contains(line, "hid.out")) << line;
 }
 
+// A device plugged in while the panel runs: its arrival (or the poll) activates it, and the features
+// are brought in line with it in the order the device needs: the pins, 7.1 with its filter state
+// before the SDK calls, and the filter's value last. The device's second interface arrives while
+// that work lets pending messages run; a close that comes then still ends the panel.
+TEST_F(MainWindowInputTest, APluggedDeviceIsBroughtInLineInOrderAndAnEarlyCloseStillEnds) {
+  StartPanel();
+  ASSERT_TRUE(panel_->Wrote(L"FormActivate"));
+  const DeviceNumber device = Plug();
+  ASSERT_TRUE(WaitJournal(device, "query-value"));
+  const std::vector<std::string> journal = Journal(device);
+  auto indexOf = [&](std::string_view fragment) {
+    for (std::size_t i = 0; i < journal.size(); ++i)
+      if (Contains(journal[i], fragment)) return i;
+    return journal.size();
+  };
+  const std::vector<std::string_view> order{"-> gpio read", "query-state", "DLLQZ_SetVirtual7ch1_OnOff",
+                                            "sdk DLLQZ_SetVirtual7ch1 ", "DLLQZ_SetVirtual7ch1_Scalar", "query-value"};
+  for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+    ASSERT_LT(indexOf(order[i + 1]), journal.size()) << order[i + 1];
+    EXPECT_LT(indexOf(order[i]), indexOf(order[i + 1])) << order[i] << " before " << order[i + 1];
+  }
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(panel_->WaitFinished(30000)) << "the panel did not end after its window closed";
+}
+
 TEST_F(MainWindowInputTest, MicLabelClickShowsTheMicPage) {
   Plug();
   StartPanel();

@@ -77,6 +77,10 @@ protected:
   }
 
   void SetUp() override {
+    // A main form destroyed by an earlier test left its quit message in this thread's queue.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
     ASSERT_TRUE(application_.Initialize());
     application_.SetDialogs(dialogs_);
     application_.OnMinimize = [this] { ++trayMoments_; };

@@ -1,11 +1,11 @@
 // Activation against the virtual device with the SDK stand-in: start-up, arrivals and removals
-// delivered as real WM_DEVICECHANGE messages, the two-second poll on a real timer, and the order in
-// which a new activation re-synchronises the features.
+// delivered as real WM_DEVICECHANGE messages, the two-second poll on a real timer, and the events
+// activation reports to the application, in order with what the device was asked.
 
 #include "panel/device/DeviceActivation.h"
 #include "panel/device/FilterControl.h"
 #include "panel/device/SdkLibrary.h"
-#include "panel/device/tests/RecordingActivationHost.h"
+#include "panel/device/tests/RecordingDeviceEvents.h"
 #include "panel/device/tests/VirtualDeviceEnvironment.h"
 #include "tests/support/DebugLines.h"
 #include "tests/support/RecordingMessageBoxes.h"
@@ -33,6 +33,11 @@ protected:
     return device;
   }
 
+  // Log lines that start with `prefix`.
+  static long CountStarting(const Lines& log, std::string_view prefix) {
+    return std::count_if(log.begin(), log.end(), [&](const std::string& line) { return line.starts_with(prefix); });
+  }
+
   size_t CountLines(std::wstring_view line) const {
     const auto lines = debug.Lines();
     return static_cast<size_t>(std::count(lines.begin(), lines.end(), line));
@@ -47,15 +52,15 @@ protected:
   DebugLineRecorder debug;
   RecordingMessageBoxes boxes;
   TempFolder folder;
-  RecordingActivationHost host{client};
+  RecordingDeviceEvents host{client};
   DeviceActivation activation{ports, host, WriteDeviceConfig(folder, {kReferencePattern})};
 };
 
 TEST_F(DeviceActivationTest, StartUpHoldsTheDeviceAndAnArrivalThenOnlyResetsTheMeters) {
   const DeviceNumber device = PlugFollowed();
   activation.ActivateAtStartup();
-  EXPECT_EQ(host.TakeLog(), (Lines{"  sdk DLLQZ_SetActive_Device 7755 29185 -> 0", "SetDeviceLabel Active",
-                                   "SetDeviceIndicators 1"}));
+  EXPECT_EQ(host.TakeLog(), (Lines{"  sdk DLLQZ_SetActive_Device 7755 29185 -> 0", "ShowDeviceLabel Active",
+                                   "ShowDeviceIndicators 1"}));
   EXPECT_TRUE(activation.DeviceActive());
   EXPECT_TRUE(activation.DeviceSync());
   EXPECT_NE(activation.Device(), nullptr);
@@ -63,11 +68,10 @@ TEST_F(DeviceActivationTest, StartUpHoldsTheDeviceAndAnArrivalThenOnlyResetsTheM
   EXPECT_EQ(activation.ProductId(), 0x7201);
   EXPECT_EQ(FilterControlDeviceName(), L"\\\\.\\Class#UsbZurudOvoension&1E4B&7201");
 
-  activation.SetEndpointReady(true);  // the window's construction looked the endpoint up
   ASSERT_TRUE(activation.RegisterDeviceNotifications(host.Window()));
   const DeviceNumber second = Plug("72xx", 0x7202);
   ASSERT_TRUE(WaitForDeviceChanges(2));  // its audio and HID interfaces
-  EXPECT_EQ(host.TakeLog(), (Lines{"ResetMicMeters", "ProcessPendingMessages", "ResetMicMeters",
+  EXPECT_EQ(host.TakeLog(), (Lines{"InterfaceArrived", "ProcessPendingMessages", "InterfaceArrived",
                                    "ProcessPendingMessages"}));
   EXPECT_EQ(CountLines(L"m_hDevice != NULL"), 2u);
   EXPECT_EQ(TakeJournal(second, {"sdk", "hid.out", "filter"}), Lines{});
@@ -78,7 +82,6 @@ TEST_F(DeviceActivationTest, StartUpHoldsTheDeviceAndAnArrivalThenOnlyResetsTheM
 TEST_F(DeviceActivationTest, OnlyTheRemovalOfTheActiveDevicesHidInterfaceDeactivates) {
   const DeviceNumber device = PlugFollowed();
   activation.ActivateAtStartup();
-  activation.SetEndpointReady(true);
   ASSERT_TRUE(activation.RegisterDeviceNotifications(host.Window()));
   const DeviceNumber other = Plug("unrelated-hid");
   ASSERT_TRUE(WaitForDeviceChanges(1));
@@ -94,19 +97,17 @@ TEST_F(DeviceActivationTest, OnlyTheRemovalOfTheActiveDevicesHidInterfaceDeactiv
 
   ASSERT_EQ(client.RemoveInterface(device, virtual72xx::InterfaceClass::Hid), virtual72xx::kOk);
   ASSERT_TRUE(WaitForDeviceChanges(1));
-  EXPECT_EQ(host.TakeLog(), (Lines{"SetDeviceLabel NoDevice", "ClearStartScanGPIO", "SetDeviceIndicators 0",
-                                   "ResetFeatureButtons", "RefreshPage", "MarkCaptureMonitorClosed",
-                                   "CloseLEDWorkerHandle", "ProcessPendingMessages"}));
+  EXPECT_EQ(host.TakeLog(), (Lines{"ShowDeviceLabel NoDevice", "DeviceRemoved", "StartupInterfaceClosed",
+                                   "ProcessPendingMessages"}));
   EXPECT_FALSE(activation.DeviceActive());
   EXPECT_FALSE(activation.DeviceSync());
-  EXPECT_FALSE(activation.EndpointReady());
   EXPECT_EQ(activation.Device(), nullptr);
   EXPECT_FALSE(host.Timer1Running());  // the next device announces itself
 }
 
 TEST_F(DeviceActivationTest, WithoutADeviceTheTimerPollsUntilOneIsPluggedThenStops) {
   activation.ActivateAtStartup();
-  EXPECT_EQ(host.TakeLog(), (Lines{"SetDeviceLabel NoDevice", "SetDeviceIndicators 0", "StartTimer1"}));
+  EXPECT_EQ(host.TakeLog(), (Lines{"ShowDeviceLabel NoDevice", "ShowDeviceIndicators 0", "StartTimer1"}));
   EXPECT_EQ(activation.VendorId(), 0);
   EXPECT_EQ(activation.ProductId(), 0);
   // No notification registration: only the poll can find the device.
@@ -130,17 +131,18 @@ TEST_F(DeviceActivationTest, WithoutADeviceTheTimerPollsUntilOneIsPluggedThenSto
 TEST_F(DeviceActivationTest, APollTickDuringThePollsOwnReSynchronisationIsSkipped) {
   PlugFollowed();
   int ticks = 0;
-  host.whilePendingMessagesRun = [&] {
+  // The features' re-synchronisation lets pending messages run, and a tick may come then.
+  host.whileActivated = [&] {
     ++ticks;
     activation.Timer1Timer();
   };
   activation.Timer1Timer();
-  host.whilePendingMessagesRun = nullptr;
+  host.whileActivated = nullptr;
   ASSERT_EQ(ticks, 1);
   EXPECT_TRUE(activation.DeviceActive());
   const Lines log = host.TakeLog();
   EXPECT_EQ(std::count(log.begin(), log.end(), "  sdk DLLQZ_SetActive_Device 7755 29185 -> 0"), 1);
-  EXPECT_EQ(std::count(log.begin(), log.end(), "StartLEDWorker"), 1);
+  EXPECT_EQ(CountStarting(log, "DeviceActivated"), 1);
   EXPECT_EQ(std::count(log.begin(), log.end(), "StopTimer1"), 1);
   EXPECT_EQ(CountLines(L"DeviceArrivalforTimer1"), 1u);
   // Once the poll has ended, a tick runs again.
@@ -155,77 +157,34 @@ DEV_BROADCAST_DEVICEINTERFACE_W AnyBroadcast() {
   return broadcast;
 }
 
-TEST_F(DeviceActivationTest, AnArrivalActivatesAndReSynchronisesInOrder) {
-  host.settings = {.endpointFound = true, .osClass = kCoreAudioOsClass, .currentPage = kVirtual7ch1Page,
-                   .gpioRead = true, .switchMode = false, .setEncGpioMode = 0, .encEnabled = true,
-                   .encButtonMode = 1, .eqFromEeprom = true, .defaultEqEnable = 1, .threeDFromEeprom = false,
-                   .default3DEnable = 1, .defaultVirtual7ch1 = 1, .exclusive3DV7ch1 = true, .scalar = 1.5f,
-                   .lastProfileVirtual7ch1 = true};
+TEST_F(DeviceActivationTest, AnArrivalActivatesTheDeviceAndReportsIt) {
   PlugFollowed();
   activation.DeviceArrival1(AnyBroadcast());
-  EXPECT_EQ(host.TakeLog(), (Lines{
-      // endpoint work while the endpoint-ready flag is clear; the monitor stays open only on page 3
-      "LookUpAudioEndpoint", "OpenCaptureMonitor", "RefreshMicDisplay", "CloseCaptureMonitor", "ResetMicMeters",
-      "  sdk DLLQZ_SetActive_Device 7755 29185 -> 0",
-      "  sdk DLLQZ_AudioCommand 04 00 00 00 00 00 234 -> 0",  // readiness: ENC off
-      "SetDeviceIndicators 1", "RefreshPage",
-      // re-synchronisation: GPIO pass (GPIO-read setting on)
-      "  hid.out 00 60 00 00 30 -> gpio read 1111111111", "  hid.in 00 60 ff 03 30 -> gpio",
-      "  hid.out 00 00 00 00 00 -> end",
-      "ReleaseAudioEndpoint",
-      "InitEnc", "ShowEnc", "SetEncGpioMode", "ScanENCGPIO",
-      "InitVoiceEffect", "ShowVoiceEffect", "RefreshPage", "ProcessPendingMessages",
-      "SyncEqFromDevice", "SyncEqFromDevice", "Set3DEnable 1", "Apply3DOnOff 1",
-      // 7.1 from the default profile, forced off by 3D; then on again for the shown 7.1 page
-      "SetVirtual7ch1Enable 0", "Update7ch1UI",
-      "  filter.ioctl 0x223190 query-state [01 00 00 00 00 00 00 00] cap 8 -> 0 out [01 00 00 00 01 00 00 00]",
-      "  sdk DLLQZ_SetVirtual7ch1_OnOff 0 -> 0", "SendVirtual7ch1 0", "  sdk DLLQZ_SetVirtual7ch1_Scalar 1.5 -> 0",
-      "SetVirtual7ch1Enable 1", "ShowVirtual7ch1Button", "  sdk DLLQZ_SetVirtual7ch1_OnOff 1 -> 0",
-      "  filter.ioctl 0x223028 query-value [01 00 00 00 00 00 00 00] cap 8 -> 0 out [01 00 00 00 00 00 00 00]",
-      "StartLEDWorker", "RefreshPage", "SetDeviceLabel Active"}));
+  EXPECT_EQ(host.TakeLog(), (Lines{"InterfaceArrived", "  sdk DLLQZ_SetActive_Device 7755 29185 -> 0",
+                                   "  sdk DLLQZ_AudioCommand 04 00 00 00 00 00 234 -> 0",  // readiness: ENC off
+                                   "ShowDeviceIndicators 1", "RefreshPage", "DeviceActivated Arrival 7755 29185",
+                                   "ShowDeviceLabel Active"}));
   EXPECT_TRUE(debug.Contains(L"***** KVX_Set_DEVICE_SYMBOLIC_NAME Success *****"));
-  EXPECT_TRUE(debug.Contains(L"[DeviceArrival1][ScanENCGPIO]"));
   EXPECT_TRUE(activation.DeviceActive());
-  EXPECT_TRUE(activation.EndpointReady());
+  EXPECT_TRUE(activation.DeviceSync());
   EXPECT_EQ(activation.Device(), nullptr);
-  EXPECT_EQ(activation.ActivationCount(), 1);
 
-  // Every further interface arrival activates again; the LED worker starts on the first only.
+  // Every further interface arrival probes and activates again.
   activation.DeviceArrival1(AnyBroadcast());
-  const Lines again = host.TakeLog();
-  EXPECT_EQ(std::count(again.begin(), again.end(), "StartLEDWorker"), 0);
-  EXPECT_EQ(std::count(again.begin(), again.end(), "LookUpAudioEndpoint"), 0);
-  EXPECT_EQ(activation.ActivationCount(), 2);
+  EXPECT_EQ(CountStarting(host.TakeLog(), "DeviceActivated Arrival"), 1);
 }
 
-TEST_F(DeviceActivationTest, ThePollWaitsLongerForReadinessAndReSynchronisesItsOwnWay) {
-  host.settings = {.endpointFound = false, .osClass = 4, .currentPage = kMicPage, .gpioRead = false,
-                   .switchMode = true, .eqFromEeprom = false, .defaultEqEnable = 1, .threeDFromEeprom = true,
-                   .defaultVirtual7ch1 = 0};
+TEST_F(DeviceActivationTest, ThePollWaitsLongerForReadinessAndKeepsTheControlDeviceName) {
   const DeviceNumber device = PlugFollowed();
   // Six failed probes: more than an arrival's five attempts, fewer than the poll's ten.
   ASSERT_EQ(client.InjectFault(device, "DLLQZ_AudioCommand", 6), virtual72xx::kOk);
-  ASSERT_EQ(client.InjectFault(device, "DLLQZ_SetVirtual7ch1_OnOff", 1), virtual72xx::kOk);
   TakeJournal(device);
   activation.Timer1Timer();
   Lines expected = {"  sdk DLLQZ_SetActive_Device 7755 29185 -> 0"};
   for (int i = 0; i < 6; ++i) expected.push_back("  sdk DLLQZ_AudioCommand 04 00 00 00 00 00 234 -> 1 (fault)");
-  const Lines rest = {
-      "  sdk DLLQZ_AudioCommand 04 00 00 00 00 00 234 -> 0", "SetDeviceIndicators 1", "RefreshPage",
-      // the poll does the endpoint work and the meter reset here; no endpoint on a mixer system still counts
-      "LookUpAudioEndpoint", "OpenCaptureMonitor", "RefreshMicDisplay", "ResetMicMeters",
-      "  hid.out 00 60 00 ff 3c -> gpio write 0000000000", "  hid.out 00 00 00 00 00 -> end",
-      // switch mode or not, the poll only initialises and shows ENC
-      "InitEnc", "ShowEnc",
-      "InitVoiceEffect", "ShowVoiceEffect", "RefreshPage", "ProcessPendingMessages",
-      "SetEqEnable 1", "ApplyEqOnOff 1", "Sync3DFromDevice", "Sync3DFromDevice",
-      "SetVirtual7ch1Enable 0", "Update7ch1UI",
-      "  filter.ioctl 0x223190 query-state [01 00 00 00 00 00 00 00] cap 8 -> 0 out [01 00 00 00 01 00 00 00]",
-      "  sdk DLLQZ_SetVirtual7ch1_OnOff 0 -> 1 (fault)", "  sdk DLLQZ_SetVirtual7ch1_OnOff 0 -> 0",
-      "SendVirtual7ch1 0", "  sdk DLLQZ_SetVirtual7ch1_Scalar 2 -> 0",
-      "  filter.ioctl 0x223028 query-value [01 00 00 00 00 00 00 00] cap 8 -> 0 out [01 00 00 00 00 00 00 00]",
-      "StartLEDWorker", "RefreshPage", "SetDeviceLabel Active", "StopTimer1"};
-  expected.insert(expected.end(), rest.begin(), rest.end());
+  for (const char* line : {"  sdk DLLQZ_AudioCommand 04 00 00 00 00 00 234 -> 0", "ShowDeviceIndicators 1", "RefreshPage",
+                           "DeviceActivated Poll 7755 29185", "ShowDeviceLabel Active", "StopTimer1"})
+    expected.push_back(line);
   EXPECT_EQ(host.TakeLog(), expected);
   EXPECT_TRUE(debug.Contains(L"DeviceArrivalforTimer1"));
   EXPECT_FALSE(debug.Contains(L"***** KVX_Set_DEVICE_SYMBOLIC_NAME Success *****"));
@@ -244,8 +203,8 @@ TEST_F(DeviceActivationTest, AnArrivalGivesUpAfterFiveProbesAndLeavesThePollRunn
 }
 
 // An arrival (of any device) or a poll tick while our device is active probes it again; when every
-// probe fails, the active device stays as it was: no second re-synchronisation, no poll started or
-// stopped.
+// probe fails, the active device stays as it was: no second activation reported, no poll started
+// or stopped.
 TEST_F(DeviceActivationTest, ProbesThatAllFailLeaveAnActiveDeviceAsItWas) {
   const DeviceNumber device = PlugFollowed();
   activation.DeviceArrival1(AnyBroadcast());
@@ -255,8 +214,8 @@ TEST_F(DeviceActivationTest, ProbesThatAllFailLeaveAnActiveDeviceAsItWas) {
   const auto expectUnchanged = [&](long probes) {
     const Lines log = host.TakeLog();
     EXPECT_EQ(std::count(log.begin(), log.end(), "  sdk DLLQZ_AudioCommand 04 00 00 00 00 00 234 -> 1 (fault)"), probes);
-    for (const char* step : {"ReleaseAudioEndpoint", "InitEnc", "StartTimer1", "StopTimer1", "SetDeviceIndicators 0"})
-      EXPECT_EQ(std::count(log.begin(), log.end(), step), 0) << step;
+    for (const char* step : {"DeviceActivated", "StartTimer1", "StopTimer1", "ShowDeviceIndicators"})
+      EXPECT_EQ(CountStarting(log, step), 0) << step;
     EXPECT_TRUE(activation.DeviceActive());
     EXPECT_TRUE(activation.DeviceSync());
   };

@@ -109,7 +109,7 @@ public:
   void SwitchOffFor3D();
   void Shutdown();                   // window destruction: 7.1 off and the speakers reset
 
-  // Device activation (DeviceActivationHost): the state it sets and the button it shows.
+  // Device activation: the state it sets and the button it shows.
   void SetVirtual7ch1Enable(int enable) { enable_ = enable; }
 
 private:

@@ -1,4 +1,4 @@
-#include "panel/device/tests/RecordingActivationHost.h"
+#include "panel/device/tests/RecordingDeviceEvents.h"
 
 #include "panel/device/DeviceIdentifiers.h"
 
@@ -21,7 +21,7 @@ const char* LabelName(DeviceLabelKind kind) {
 
 }  // namespace
 
-RecordingActivationHost::RecordingActivationHost(virtual72xx::Virtual72xxClient client) : client_(std::move(client)) {
+RecordingDeviceEvents::RecordingDeviceEvents(virtual72xx::Virtual72xxClient client) : client_(std::move(client)) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = &WindowProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -33,12 +33,12 @@ RecordingActivationHost::RecordingActivationHost(virtual72xx::Virtual72xxClient 
   SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
-RecordingActivationHost::~RecordingActivationHost() {
+RecordingDeviceEvents::~RecordingDeviceEvents() {
   if (window_) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
 }
 
-LRESULT CALLBACK RecordingActivationHost::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* host = reinterpret_cast<RecordingActivationHost*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+LRESULT CALLBACK RecordingDeviceEvents::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* host = reinterpret_cast<RecordingDeviceEvents*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (host && host->activation_) {
     if (message == WM_DEVICECHANGE) {
       ++host->deviceChanges_;
@@ -51,12 +51,12 @@ LRESULT CALLBACK RecordingActivationHost::WindowProc(HWND window, UINT message, 
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-std::vector<std::string> RecordingActivationHost::TakeLog() {
+std::vector<std::string> RecordingDeviceEvents::TakeLog() {
   TakeJournal();
   return std::exchange(log_, {});
 }
 
-void RecordingActivationHost::TakeJournal() {
+void RecordingDeviceEvents::TakeJournal() {
   if (followed_ == 0) return;
   std::vector<std::string> lines;
   client_.ReadJournal(followed_, lines, true);
@@ -67,22 +67,22 @@ void RecordingActivationHost::TakeJournal() {
       log_.push_back("  " + line);
 }
 
-void RecordingActivationHost::Record(const std::string& operation) {
+void RecordingDeviceEvents::Record(const std::string& event) {
   TakeJournal();
-  log_.push_back(operation);
+  log_.push_back(event);
 }
 
-void RecordingActivationHost::SetDeviceLabel(DeviceLabelKind kind) {
+void RecordingDeviceEvents::ShowDeviceLabel(DeviceLabelKind kind) {
   label = kind;
-  Record(std::string("SetDeviceLabel ") + LabelName(kind));
+  Record(std::string("ShowDeviceLabel ") + LabelName(kind));
 }
 
-void RecordingActivationHost::SetDeviceIndicators(bool active) {
+void RecordingDeviceEvents::ShowDeviceIndicators(bool active) {
   indicators = active;
-  Record(std::string("SetDeviceIndicators ") + (active ? "1" : "0"));
+  Record(std::string("ShowDeviceIndicators ") + (active ? "1" : "0"));
 }
 
-void RecordingActivationHost::ProcessPendingMessages() {
+void RecordingDeviceEvents::ProcessPendingMessages() {
   Record("ProcessPendingMessages");
   if (whilePendingMessagesRun) whilePendingMessagesRun();
   MSG message;
@@ -92,45 +92,23 @@ void RecordingActivationHost::ProcessPendingMessages() {
   }
 }
 
-void RecordingActivationHost::StartTimer1() {
-  Record("StartTimer1");
-  EXPECT_NE(SetTimer(window_.get(), kTimer1Id, kDevicePollIntervalMs, nullptr), 0u);
-  timer1Running_ = true;
-}
-
-void RecordingActivationHost::StopTimer1() {
-  Record("StopTimer1");
-  if (timer1Running_) {
-    EXPECT_TRUE(KillTimer(window_.get(), kTimer1Id));
+void RecordingDeviceEvents::SetPollRunning(bool running) {
+  if (running) {
+    Record("StartTimer1");
+    EXPECT_NE(SetTimer(window_.get(), kTimer1Id, kDevicePollIntervalMs, nullptr), 0u);
+  } else {
+    Record("StopTimer1");
+    if (timer1Running_) {
+      EXPECT_TRUE(KillTimer(window_.get(), kTimer1Id));
+    }
   }
-  timer1Running_ = false;
+  timer1Running_ = running;
 }
 
-bool RecordingActivationHost::LookUpAudioEndpoint() {
-  Record("LookUpAudioEndpoint");
-  endpointHeld_ = settings.endpointFound;
-  return settings.endpointFound;
-}
-
-void RecordingActivationHost::ReleaseAudioEndpoint() {
-  if (!endpointHeld_) return;
-  Record("ReleaseAudioEndpoint");
-  endpointHeld_ = false;
-}
-
-int RecordingActivationHost::SetEncGpioMode() {
-  Record("SetEncGpioMode");
-  return settings.setEncGpioMode;
-}
-
-void RecordingActivationHost::Set3DEnable(int enable) {
-  enable3D_ = enable;
-  Record("Set3DEnable " + std::to_string(enable));
-}
-
-int RecordingActivationHost::SendVirtual7ch1(int enable) {
-  Record("SendVirtual7ch1 " + std::to_string(enable));
-  return 0;
+void RecordingDeviceEvents::DeviceActivated(ActivationPath path, std::uint16_t vendorId, std::uint16_t productId) {
+  Record(std::string("DeviceActivated ") + (path == ActivationPath::Arrival ? "Arrival " : "Poll ") +
+         std::to_string(vendorId) + " " + std::to_string(productId));
+  if (whileActivated) whileActivated();
 }
 
 }  // namespace vorma::test
