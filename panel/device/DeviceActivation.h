@@ -41,7 +41,10 @@ public:
   std::uint16_t VendorId() const { return m_wVendorId; }
   std::uint16_t ProductId() const { return m_wProductId; }
   bool DeviceActive() const { return m_bDeviceActive; }
+  // The device-sync flag: set by every activation, cleared by a removal; the features' curve and
+  // reset writes go out only while it is set.
   bool DeviceSync() const { return m_bDeviceSync; }
+  void ClearDeviceSync() { m_bDeviceSync = false; }
   bool EndpointReady() const { return m_bEndpointReady; }
   void SetEndpointReady(bool ready) { m_bEndpointReady = ready; }
   // The HID interface held since start-up, or null.
