@@ -41,8 +41,8 @@ public:
   std::uint16_t VendorId() const { return m_wVendorId; }
   std::uint16_t ProductId() const { return m_wProductId; }
   bool DeviceActive() const { return m_bDeviceActive; }
-  // Live register writes of the features go out only while this is set; it follows the device's
-  // activation, and the equaliser's reset clears it when no device is active.
+  // The device-sync flag: set by every activation, cleared by a removal; the features' curve and
+  // reset writes go out only while it is set (the equaliser's reset clears it without a device).
   bool DeviceSync() const { return m_bDeviceSync; }
   void ClearDeviceSync() { m_bDeviceSync = false; }
   // The HID interface held since start-up, or null.

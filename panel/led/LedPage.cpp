@@ -50,7 +50,8 @@ const EffectControls& ControlsOf(LedEffect effect) { return kEffects[IndexOf(eff
 
 }  // namespace
 
-CLedPage::CLedPage(MainWindowControls& controls, LedPageHost& host) : controls_(controls), host_(host) {}
+CLedPage::CLedPage(FeatureContext& context, LedPageHost& host)
+    : context_(context), controls_(context.Window()), host_(host) {}
 
 LedPageValues CLedPage::Values() const {
   const LedEffectValues shared = state_.Snapshot();

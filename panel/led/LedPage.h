@@ -7,10 +7,10 @@
 // on the user-interface thread.
 
 #include "forms/Shape.h"
+#include "panel/features/FeatureContext.h"
 #include "panel/led/LedEffectState.h"
 #include "panel/led/LedEffectWorker.h"
 #include "panel/led/LedSpeed.h"
-#include "panel/shell/MainWindowControls.h"
 
 #include <windows.h>
 
@@ -21,11 +21,10 @@
 
 namespace vorma::led {
 
-// What the page needs of the main window beyond its controls.
+// What the page needs of the main window beyond its feature context.
 class LedPageHost {
 public:
   virtual ~LedPageHost() = default;
-  virtual bool DeviceActive() = 0;
   virtual forms::Shape* FindShapeByTag(int tag) = 0;
   // The window's ColorDialog, owned by the window; true with the chosen colour when confirmed.
   virtual bool ChooseColour(COLORREF& colour) = 0;
@@ -51,7 +50,7 @@ struct LedPageValues {
 
 class CLedPage {
 public:
-  CLedPage(MainWindowControls& controls, LedPageHost& host);
+  CLedPage(FeatureContext& context, LedPageHost& host);
   CLedPage(const CLedPage&) = delete;
   CLedPage& operator=(const CLedPage&) = delete;
 
@@ -119,6 +118,7 @@ private:
   void FillShape(int tag, std::int32_t colour);
   void SendMultiBreatheColours();
 
+  FeatureContext& context_;
   MainWindowControls& controls_;
   LedPageHost& host_;
   CLedEffectState state_;

@@ -60,7 +60,7 @@ void CLedPage::LoadLEDUI(const std::wstring& path) {
     }
   }
   if (auto v = ReadKey(path, L"LEDFastRightSide")) m_iLEDFastRightSide = *v;
-  if (host_.DeviceActive() && m_iLEDPageMode == 1) {
+  if (context_.DeviceActive() && m_iLEDPageMode == 1) {
     DebugWrite(L"LoadLEDUI, SetEvent");
     worker_.Signal();
   }

@@ -104,7 +104,7 @@ void CSoundProfiles::WriteEncVoiceKeys(ProfileWriter& writer) {
 
 void CSoundProfiles::LoadProfile(const std::wstring& path) {
   DebugPrint(L"[CSoundProfiles::LoadProfile] \"%ls\"\n", path.c_str());
-  if (!host_.DeviceActive()) pages_.eq.DeviceSync() = 0;
+  pages_.eq.ClearDeviceSyncWithoutDevice();
   LoadEq(path);
   LoadThreeD(path);
   LoadEffect(path);

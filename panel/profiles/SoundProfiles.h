@@ -27,7 +27,6 @@ class ProfileWriter;
 // What profiles need of the window beyond the four pages below.
 class SoundProfileHost {
 public:
-  virtual bool DeviceActive() const = 0;
   // The active device's HID interface opens (the dialogs do nothing when it does not).
   virtual bool HidDeviceOpens() = 0;
   virtual int CurrentEffect() = 0;

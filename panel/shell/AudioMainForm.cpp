@@ -50,7 +50,8 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   config_ = ReadMainFormSettings(m_strConfigPath);
   // The feature pages hold the button states the skin and language show from now on.
   ports_ = std::make_unique<DevicePorts>(CreateDevicePorts());
-  features_ = std::make_unique<MainFormFeatures>(*this, MakeFeatureLinks(), config_, UserFolder());
+  featureContext_ = std::make_unique<MainFormFeatureContext>(*this, *ports_, activation_, m_nCurrentPage);
+  features_ = std::make_unique<MainFormFeatures>(*featureContext_, MakeFeatureLinks(), config_, UserFolder());
   buttons_ = std::make_unique<buttons::CHardwareButtons>(
       static_cast<buttons::ButtonHost&>(*this),
       buttons::ButtonSettings{config_.gpio, config_.encButtonMode, config_.encGpio});
@@ -72,7 +73,6 @@ TAudioMainForm::TAudioMainForm(forms::Application& application)
   // 19-22: the device.
   activation_ = std::make_unique<DeviceActivation>(*ports_, static_cast<DeviceEvents&>(*this), m_strConfigPath);
   activation_->ActivateAtStartup();
-  features_->Eq().DeviceSync() = activation_->DeviceSync() ? 1 : 0;
   // 23-35: the features.
   StartFeatures();
   DebugWrite(L"===== TAudioMainForm: start-up done =====\n");
@@ -84,26 +84,17 @@ TAudioMainForm::~TAudioMainForm() { DestroyWindowNow(); }
 
 FeatureLinks TAudioMainForm::MakeFeatureLinks() {
   FeatureLinks links;
-  links.deviceActive = [this] { return DeviceActive(); };
-  links.openHid = [this]() -> std::unique_ptr<HidConnection> {
-    if (!activation_) return nullptr;
-    return OpenHidDevice(*ports_->hid, activation_->VendorId(), activation_->ProductId());
-  };
   links.testToneTicked = [this] { return BeeBoxTicked(); };
   links.gpioOnOff = [this] { return GpioOnOff(); };
   links.gpioScanMode = [this] { return GpioScanMode() != 0; };
   links.setAnimationTimer = [this](bool enabled) { EnableTimer(L"Timer", enabled); };
   links.skinDirectory = [this] { return appearance_->SkinDirectory(); };
   links.pictureName = [this](std::wstring_view key) { return appearance_->SkinRecordName(key); };
-  links.vendorId = [this] { return VendorId(); };
-  links.productId = [this] { return ProductId(); };
-  links.currentPage = [this] { return m_nCurrentPage; };
   links.encSliderRange = [this] { return appearance_->EncSlider(); };
   links.showEncoderWarning = [this] { ShowEncoderWarning(); };
   links.findShape = [this](int tag) { return FindShapeByTag(tag); };
   links.chooseColour = [this](COLORREF& colour) { return App().Dialogs().ChooseColour(Hwnd(), colour); };
   links.showLedDialog = [this] { ShowLedDialog(); };
-  links.filter = ports_->filter.get();
   links.osClass = m_nOsClass;
   links.programFolder = m_strProgramPath;
   links.window = [this] { return Hwnd(); };

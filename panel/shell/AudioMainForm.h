@@ -32,9 +32,10 @@
 #include "panel/shell/FeatureResync.h"
 #include "panel/shell/FormBuilder.h"
 #include "panel/shell/MainFormAppearance.h"
+#include "panel/shell/MainFormFeatureContext.h"
 #include "panel/shell/MainFormFeatures.h"
 #include "panel/shell/MainFormSettings.h"
-#include "panel/shell/MainWindowControls.h"
+#include "panel/features/MainWindowControls.h"
 
 #include <memory>
 #include <string>
@@ -258,6 +259,7 @@ private:
   forms::Form* aboutDialog_ = nullptr;
   std::unique_ptr<DevicePorts> ports_;
   std::unique_ptr<DeviceActivation> activation_;
+  std::unique_ptr<MainFormFeatureContext> featureContext_;  // reads activation_, which comes later
   std::unique_ptr<MainFormAppearance> appearance_;
   std::unique_ptr<MainFormFeatures> features_;
   std::unique_ptr<buttons::CHardwareButtons> buttons_;
@@ -278,7 +280,6 @@ private:
   int m_nCurrentPage = 1;
 
   // Feature states of the two-state buttons (the feature pages own the others).
-  int m_nDeviceSync = 0;
   int m_nLEDIndicator = 1;
   int noState_ = 0;
   int m_nDeviceIn = 0;

@@ -6,7 +6,7 @@
 #include "forms/PopupMenu.h"
 #include "foundation/AudioConfig.h"
 #include "panel/device/DeviceEvents.h"
-#include "panel/shell/MainWindowControls.h"
+#include "panel/features/MainWindowControls.h"
 #include "panel/shell/WindowButtonStates.h"
 #include "panel/shell/skin/SkinApplying.h"
 

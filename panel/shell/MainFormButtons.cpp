@@ -112,7 +112,6 @@ int& TAudioMainForm::StateOfTag(int tag) {
     case 13: return FbmState();
     case 21: return features_->Mic().BoostState();
     case 22: return features_->Mic().MuteState();
-    case 28: return m_nDeviceSync;
     case 47: return Virtual7ch1State();
     case 49: return CwState();
     case 50: return CcwState();

@@ -26,8 +26,6 @@ void TAudioMainForm::ShowDeviceIndicators(bool active) {
   ToggleButtonState(55, out);
   m_nDeviceIn = in;
   m_nDeviceOut = out;
-  // The equaliser writes its curve only while it is in step with an active device.
-  if (features_ && activation_) features_->Eq().DeviceSync() = activation_->DeviceSync() ? 1 : 0;
 }
 
 void TAudioMainForm::RefreshPage() { ShowPageControls(m_nCurrentPage); }

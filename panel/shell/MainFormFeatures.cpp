@@ -5,24 +5,18 @@
 #include "panel/led/LedIndicator.h"
 
 namespace vorma::shell {
-MainFormFeatures::MainFormFeatures(MainWindowControls& window, FeatureLinks links, const MainFormSettings& settings,
+MainFormFeatures::MainFormFeatures(FeatureContext& context, FeatureLinks links, const MainFormSettings& settings,
                                    const std::wstring& userFolder)
-    : links_(std::move(links)) {
+    : context_(context), links_(std::move(links)) {
   EqualizerSettings eqSettings;
   eqSettings.defaultIni = settings.defaultIni;
   eqSettings.userFolder = userFolder;
   EqualizerLinks eqLinks;
-  eqLinks.deviceActive = links_.deviceActive;
-  eqLinks.openHidDevice = links_.openHid;
   eqLinks.apply3DOnOff = [this] { threeD_->Apply3DOnOff(threeD_->ThreeDEnable()); };
-  eq_ = std::make_unique<Equalizer>(window, image_, eqSettings, eqLinks);
+  eq_ = std::make_unique<Equalizer>(context_, image_, eqSettings, eqLinks);
 
   threed::ThreeDSettings threeDSettings;
   threeDSettings.mutuallyExclusive = settings.exclusive3DV7ch1;
-  threed::ThreeDDeviceAccess device;
-  device.openHid = links_.openHid;
-  device.deviceActive = links_.deviceActive;
-  device.deviceSync = [this] { return eq_->DeviceSync() != 0; };
   threed::ThreeDConfigBytes config;
   config.imageByte = [this](std::size_t offset) { return image_.Byte(offset); };
   config.setImageByte = [this](std::size_t offset, std::uint8_t value) { image_.SetByte(offset, value); };
@@ -30,7 +24,7 @@ MainFormFeatures::MainFormFeatures(MainWindowControls& window, FeatureLinks link
   threed::ThreeDSkinPictures pictures;
   pictures.skinDirectory = links_.skinDirectory;
   pictures.pictureName = links_.pictureName;
-  threeD_ = std::make_unique<threed::CThreeDSound>(window, threeDSettings, device, config, pictures);
+  threeD_ = std::make_unique<threed::CThreeDSound>(context_, threeDSettings, config, pictures);
 
   features::Virtual7ch1Settings virtualSettings;
   virtualSettings.oldVersion = settings.oldVersion;
@@ -39,40 +33,34 @@ MainFormFeatures::MainFormFeatures(MainWindowControls& window, FeatureLinks link
   virtualSettings.scalar = settings.v7ch1Scalar;
   virtualSettings.exclusive3DV7ch1 = settings.exclusive3DV7ch1;
   virtualSettings.switchMode = settings.gpio.SwitchMode();
-  virtual7ch1_ = std::make_unique<features::CVirtual7ch1Page>(window, static_cast<features::Virtual7ch1Host&>(*this),
+  virtual7ch1_ = std::make_unique<features::CVirtual7ch1Page>(context_, static_cast<features::Virtual7ch1Host&>(*this),
                                                                virtualSettings);
-  encVoice_ = std::make_unique<features::CEncVoicePage>(window, static_cast<features::EncVoiceHost&>(*this));
-  led_ = std::make_unique<led::CLedPage>(window, static_cast<led::LedPageHost&>(*this));
+  encVoice_ = std::make_unique<features::CEncVoicePage>(context_, static_cast<features::EncVoiceHost&>(*this));
+  led_ = std::make_unique<led::CLedPage>(context_, static_cast<led::LedPageHost&>(*this));
 
-  effects_ = std::make_unique<features::CSoundFieldEffects>(window, *links_.filter, links_.deviceActive);
+  effects_ = std::make_unique<features::CSoundFieldEffects>(context_);
   audio_ = CreateAudioEndpointPort();
   features::MicrophoneSettings micSettings;
   micSettings.monitorMode = settings.micMonitorDefault;
   micSettings.osClass = links_.osClass;
-  mic_ = std::make_unique<features::CMicrophonePage>(window, static_cast<features::MicrophoneHost&>(*this), *audio_,
+  mic_ = std::make_unique<features::CMicrophonePage>(context_, static_cast<features::MicrophoneHost&>(*this), *audio_,
                                                      micSettings);
-  testTone_ = std::make_unique<features::CTestTone>(window, *virtual7ch1_, static_cast<features::TestToneHost&>(*this),
+  testTone_ = std::make_unique<features::CTestTone>(context_, *virtual7ch1_, static_cast<features::TestToneHost&>(*this),
                                                     links_.programFolder);
 }
 
 MainFormFeatures::~MainFormFeatures() = default;
 
-bool MainFormFeatures::DeviceActive() { return links_.deviceActive(); }
 bool MainFormFeatures::TestToneTicked() { return links_.testToneTicked(); }
 int MainFormFeatures::GpioOnOff() { return links_.gpioOnOff(); }
 bool MainFormFeatures::GpioScanMode() { return links_.gpioScanMode(); }
 void MainFormFeatures::SetAnimationTimerEnabled(bool enabled) { links_.setAnimationTimer(enabled); }
 void MainFormFeatures::SwitchThreeDOff() { threeD_->SwitchOffForVirtual7ch1(); }
-WORD MainFormFeatures::VendorId() { return links_.vendorId(); }
-WORD MainFormFeatures::ProductId() { return links_.productId(); }
-int MainFormFeatures::CurrentPage() { return links_.currentPage(); }
 SliderRange MainFormFeatures::EncSliderRange() { return links_.encSliderRange(); }
 void MainFormFeatures::ShowEncoderWarning() { links_.showEncoderWarning(); }
 forms::Shape* MainFormFeatures::FindShapeByTag(int tag) { return links_.findShape(tag); }
 bool MainFormFeatures::ChooseColour(COLORREF& colour) { return links_.chooseColour(colour); }
 void MainFormFeatures::ShowLedDialog() { links_.showLedDialog(); }
-std::uint16_t MainFormFeatures::DeviceVendorId() { return links_.vendorId(); }
-std::uint16_t MainFormFeatures::DeviceProductId() { return links_.productId(); }
 void MainFormFeatures::SetEndpointReady(bool ready) { links_.setEndpointReady(ready); }
 HWND MainFormFeatures::MeterWindow() { return links_.window(); }
 int MainFormFeatures::MeterLength() { return links_.meterLength(); }
@@ -103,8 +91,8 @@ void MainFormFeatures::ReadEncoderAndVoiceFromRegistry() {
   encVoice_->InitVoiceEffect();
 }
 
-void MainFormFeatures::SendLedIndicator(int value) { led::SendLedIndicator(links_.openHid(), value); }
-void MainFormFeatures::SyncLedIndicator(int state) { led::SyncLedIndicator(links_.openHid(), state); }
+void MainFormFeatures::SendLedIndicator(int value) { led::SendLedIndicator(context_.OpenHid(), value); }
+void MainFormFeatures::SyncLedIndicator(int state) { led::SyncLedIndicator(context_.OpenHid(), state); }
 
 void MainFormFeatures::CloseMediaPlayer() { testTone_->CloseMediaPlayer(); }
 

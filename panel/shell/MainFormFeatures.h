@@ -3,8 +3,8 @@
 // buttons, drags, timers and tear-down. The equaliser, 3D, virtual 7.1, effect, microphone, test
 // tone, ENC, voice-effect and LED pages are owned here.
 
-#include "panel/device/DevicePorts.h"
 #include "panel/device/audio/AudioEndpoints.h"
+#include "panel/features/FeatureContext.h"
 #include "panel/features/effects/SoundFieldEffects.h"
 #include "panel/features/encvoice/EncVoicePage.h"
 #include "panel/features/equalizer/DeviceConfigImage.h"
@@ -16,7 +16,6 @@
 #include "panel/features/virtual7ch1/Virtual7ch1Page.h"
 #include "panel/led/LedPage.h"
 #include "panel/shell/MainFormSettings.h"
-#include "panel/shell/MainWindowControls.h"
 
 #include <windows.h>
 
@@ -27,27 +26,21 @@
 
 namespace vorma::shell {
 
-// What the features need of the window beyond its controls.
+// What the features need of the window beyond their feature context.
 struct FeatureLinks {
-  std::function<bool()> deviceActive;
-  std::function<std::unique_ptr<HidConnection>()> openHid;
   std::function<bool()> testToneTicked;
   std::function<int()> gpioOnOff;
   std::function<bool()> gpioScanMode;
   std::function<void(bool)> setAnimationTimer;
   std::function<std::wstring()> skinDirectory;
   std::function<std::wstring(std::wstring_view key)> pictureName;
-  std::function<WORD()> vendorId;
-  std::function<WORD()> productId;
-  std::function<int()> currentPage;
   std::function<SliderRange()> encSliderRange;
   std::function<void()> showEncoderWarning;
   // The LED page's colour dots, the window's colour dialog and the LED settings dialog.
   std::function<forms::Shape*(int tag)> findShape;
   std::function<bool(COLORREF& colour)> chooseColour;
   std::function<void()> showLedDialog;
-  // Effect, microphone and test tone.
-  FilterPort* filter = nullptr;
+  // Microphone and test tone.
   int osClass = 0;                   // m_nOsClass
   std::wstring programFolder;        // m_strProgramPath, ending in a separator
   std::function<HWND()> window;      // receives the level meter's MM_WIM_DATA
@@ -63,7 +56,7 @@ class MainFormFeatures final : private features::Virtual7ch1Host,
                                private features::TestToneHost {
 public:
   // `userFolder` is %APPDATA%\<InstallFolderName>, where DefaultProfile.ini lives.
-  MainFormFeatures(MainWindowControls& window, FeatureLinks links, const MainFormSettings& settings,
+  MainFormFeatures(FeatureContext& context, FeatureLinks links, const MainFormSettings& settings,
                    const std::wstring& userFolder);
   MainFormFeatures(const MainFormFeatures&) = delete;
   MainFormFeatures& operator=(const MainFormFeatures&) = delete;
@@ -108,25 +101,19 @@ public:
 
 private:
   // Virtual7ch1Host
-  bool DeviceActive() override;
   bool TestToneTicked() override;
   int GpioOnOff() override;
   bool GpioScanMode() override;
   void SetAnimationTimerEnabled(bool enabled) override;
   void SwitchThreeDOff() override;
-  // EncVoiceHost (DeviceActive serves every page)
-  WORD VendorId() override;
-  WORD ProductId() override;
-  int CurrentPage() override;
+  // EncVoiceHost
   SliderRange EncSliderRange() override;
   void ShowEncoderWarning() override;
-  // LedPageHost (DeviceActive serves it too)
+  // LedPageHost
   forms::Shape* FindShapeByTag(int tag) override;
   bool ChooseColour(COLORREF& colour) override;
   void ShowLedDialog() override;
   // MicrophoneHost
-  std::uint16_t DeviceVendorId() override;
-  std::uint16_t DeviceProductId() override;
   void SetEndpointReady(bool ready) override;
   HWND MeterWindow() override;
   int MeterLength() override;
@@ -134,6 +121,7 @@ private:
   bool BoxTicked() override;
   void SetTestToneTimersEnabled(bool enabled) override;
 
+  FeatureContext& context_;
   FeatureLinks links_;
   DeviceConfigImage image_;
   std::unique_ptr<Equalizer> eq_;

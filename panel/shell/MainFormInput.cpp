@@ -92,7 +92,7 @@ void TAudioMainForm::RunMouseDownAction(int tag, forms::Control& sender) {
     case 22: features.Mic().MuteClick(); break;
     case 89: features.Mic().MonitorClick(); break;
     case 23: case 25: case 26: case 27: case 226: case 227: case 228: PageImageDown(tag); break;
-    case 28: if (DeviceActive()) ToggleButtonState(28, m_nDeviceSync); break;
+    case 28: break;  // the device-sync button has no state: a press changes nothing
     case 47: features.Virtual7ch1().EnableClick(); break;
     case 48: features.Virtual7ch1().ResetMouseDown(); break;
     case 49: features.Virtual7ch1().ClockwiseClick(); break;

@@ -157,6 +157,37 @@ TEST_F(MainFormTest, EqualiserBarPressCentresTheSliderWithinItsTravel) {
   EXPECT_TRUE(bandWritten);
 }
 
+// The equaliser writes its curve only while it is in step with an active device: the start-up's
+// activation and every later one (arrival or poll after a removal) put it in step.
+TEST_F(MainFormTest, EqualiserBandWritesFollowEveryActivationOfTheDevice) {
+  const auto pressBarWritesBand = [this](test::DeviceNumber device, int clickY) {
+    forms::Image& bar = Image(L"EQ60HzBarImage");
+    TakeJournal(device);
+    CursorAt(bar.Left() + bar.Width() / 2, clickY);
+    form_->OnMsgLButtonDown();
+    form_->OnMsgLButtonUp();
+    bool written = false;
+    for (const std::string& line : TakeJournal(device, {"hid.out"}))
+      if (line.find("-> write 0x0120") != std::string::npos) written = true;
+    return written;
+  };
+  const test::DeviceNumber first = Plug("72xx", 0x7201);
+  Start();
+  ASSERT_TRUE(form_->DeviceActive());
+  const SliderRange travel = form_->EqSliderRange();
+  const int height = Image(L"EQ60HzSliderImage").Height();
+  const int upper = travel.top + height / 2;
+  const int lower = travel.top + travel.range + height / 2;
+  EXPECT_TRUE(pressBarWritesBand(first, upper));
+
+  ASSERT_EQ(client.Unplug(first), virtual72xx::kOk);
+  ASSERT_TRUE(test::PumpMessagesUntil([&] { return !form_->DeviceActive(); }, 10000));
+  const test::DeviceNumber second = Plug("72xx", 0x7201);
+  ASSERT_TRUE(test::PumpMessagesUntil([&] { return form_->DeviceActive(); }, 10000));
+  EXPECT_TRUE(pressBarWritesBand(second, lower));
+  EXPECT_TRUE(pressBarWritesBand(second, upper));
+}
+
 TEST_F(MainFormTest, ThreeDSliderDragStaysBetween105And225) {
   Plug("72xx", 0x7201);
   Start();

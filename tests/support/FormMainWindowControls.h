@@ -5,7 +5,7 @@
 
 #include "forms/Application.h"
 #include "forms/Form.h"
-#include "panel/shell/MainWindowControls.h"
+#include "panel/features/MainWindowControls.h"
 
 #include <string>
 #include <utility>

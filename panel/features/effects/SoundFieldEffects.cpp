@@ -18,9 +18,7 @@ const wchar_t* EffectSkinName(int effect) {
   return effect >= 1 && effect <= kEffectCount ? kEffectSkinNames[effect - 1] : nullptr;
 }
 
-CSoundFieldEffects::CSoundFieldEffects(MainWindowControls& controls, FilterPort& filter,
-                                       std::function<bool()> deviceActive)
-    : controls_(controls), filter_(filter), deviceActive_(std::move(deviceActive)) {}
+CSoundFieldEffects::CSoundFieldEffects(FeatureContext& context) : context_(context), controls_(context.Window()) {}
 
 void CSoundFieldEffects::SelectEffect(int effect) {
   effect_ = effect;
@@ -42,8 +40,8 @@ void CSoundFieldEffects::ShowEffect(int effect) {
 }
 
 void CSoundFieldEffects::SendEffect(int effect) {
-  const int selected = SetFilterEffect(filter_, static_cast<std::uint32_t>(effect - 1));
-  const int applied = SetFilterSwitch(filter_, 1);
+  const int selected = SetFilterEffect(context_.Filter(), static_cast<std::uint32_t>(effect - 1));
+  const int applied = SetFilterSwitch(context_.Filter(), 1);
   if (selected != kFilterDone || applied != kFilterDone)
     DebugPrint(L"[CSoundFieldEffects::SendEffect] effect %d: select %d, apply %d\n", effect, selected, applied);
 }
@@ -53,11 +51,11 @@ void CSoundFieldEffects::StartUp() {
   ShowEffect(effect_);
 }
 
-void CSoundFieldEffects::SendApply() { SetFilterSwitch(filter_, 1); }
+void CSoundFieldEffects::SendApply() { SetFilterSwitch(context_.Filter(), 1); }
 
 void CSoundFieldEffects::ShutDown() {
-  SetFilterEffect(filter_, 0);
-  SetFilterSwitch(filter_, 1);
+  SetFilterEffect(context_.Filter(), 0);
+  SetFilterSwitch(context_.Filter(), 1);
 }
 
 void CSoundFieldEffects::Reset() {

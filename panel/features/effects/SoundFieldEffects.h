@@ -7,10 +7,7 @@
 // other's names in the form (EffectButtonStoneGalleryImage has Tag 18, the Bathroom effect), so
 // everything here goes by Tag, never by name.
 
-#include "panel/device/DevicePorts.h"
-#include "panel/shell/MainWindowControls.h"
-
-#include <functional>
+#include "panel/features/FeatureContext.h"
 
 namespace vorma::features {
 
@@ -23,7 +20,7 @@ const wchar_t* EffectSkinName(int effect);
 
 class CSoundFieldEffects {
 public:
-  CSoundFieldEffects(MainWindowControls& controls, FilterPort& filter, std::function<bool()> deviceActive);
+  explicit CSoundFieldEffects(FeatureContext& context);
 
   // The current effect; the window's tables and the profiles read and write it.
   int& CurrentEffect() { return effect_; }
@@ -44,9 +41,8 @@ public:
   void Reset();
 
 private:
+  FeatureContext& context_;
   MainWindowControls& controls_;
-  FilterPort& filter_;
-  std::function<bool()> deviceActive_;
   int effect_ = 0;
 };
 

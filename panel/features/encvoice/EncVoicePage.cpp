@@ -47,17 +47,18 @@ int EncLevelForSliderTop(SliderRange track, int top) {
   return std::clamp(level, 0, kEncMaxLevel);
 }
 
-CEncVoicePage::CEncVoicePage(MainWindowControls& controls, EncVoiceHost& host) : controls_(controls), host_(host) {}
+CEncVoicePage::CEncVoicePage(FeatureContext& context, EncVoiceHost& host)
+    : context_(context), controls_(context.Window()), host_(host) {}
 
 // ---------------------------------------------------------------------------------------------- ENC
 
 void CEncVoicePage::InitEnc() {
   DebugWrite(L"==> TAudioMainForm::InitEnc\n");
-  if (!host_.DeviceActive()) return;
-  const std::optional<unsigned long> level = ReadEncLevel(host_.VendorId(), host_.ProductId());
+  if (!context_.DeviceActive()) return;
+  const std::optional<unsigned long> level = ReadEncLevel(context_.VendorId(), context_.ProductId());
   if (!level) {
     DebugPrint(L"[TAudioMainForm::InitEnc] no %ls entry: ENC is not available\n",
-               EncValueName(host_.VendorId(), host_.ProductId()).c_str());
+               EncValueName(context_.VendorId(), context_.ProductId()).c_str());
     encAvailable_ = false;
     encEnable_ = 0;
     return;
@@ -110,7 +111,7 @@ void CEncVoicePage::ShowEncLevel() {
 }
 
 bool CEncVoicePage::ControlsUsable() {
-  if (!host_.DeviceActive()) return false;
+  if (!context_.DeviceActive()) return false;
   if (!encAvailable_) {
     host_.ShowEncoderWarning();
     return false;
@@ -129,12 +130,12 @@ void CEncVoicePage::ENCFunctionImageClick() {
 
 void CEncVoicePage::ToggleEncFromButton() {
   encEnable_ = encEnable_ ? 0 : 1;
-  if (host_.CurrentPage() == kEncPage) ShowEncSwitch();
+  if (context_.CurrentPage() == kEncPage) ShowEncSwitch();
   SetEncOnOff(encEnable_, 1);
 }
 
 void CEncVoicePage::ENCSliderImageMouseDown(POINT cursor) {
-  if (!host_.DeviceActive() || !encAvailable_) return;
+  if (!context_.DeviceActive() || !encAvailable_) return;
   forms::Image* slider = controls_.ImageNamed(L"ENCSliderImage");
   if (!slider) return;
   sliderPressCursor_ = cursor;
@@ -160,7 +161,7 @@ void CEncVoicePage::ENCSliderImageMouseUp() {
   sliderDragging_ = false;
   PutU32(&encParameters_[kEncLevelOffset], static_cast<std::uint32_t>(encLevel_));
   SendEncParameters();
-  WriteEncLevel(host_.VendorId(), host_.ProductId(), static_cast<unsigned long>(encLevel_));
+  WriteEncLevel(context_.VendorId(), context_.ProductId(), static_cast<unsigned long>(encLevel_));
 }
 
 void CEncVoicePage::SetEncLevelFromBar(int level) {
@@ -172,7 +173,7 @@ void CEncVoicePage::SetEncLevelFromBar(int level) {
 
 void CEncVoicePage::InitVoiceEffect() {
   DebugWrite(L"==> TAudioMainForm::InitVoiceEffect\n");
-  if (!host_.DeviceActive() || !encAvailable_) return;
+  if (!context_.DeviceActive() || !encAvailable_) return;
   const unsigned long enable = ReadVoiceEffectEnable().value_or(0);
   const unsigned long level = ReadVoiceEffectLevel().value_or(0);
   voiceMode_ = VoiceModeFromLevel(level);

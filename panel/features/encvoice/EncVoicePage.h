@@ -5,8 +5,8 @@
 // ENC level for it. The main window routes the pages' clicks, the ENC slider, device activation
 // and removal and its destruction here; the hardware buttons switch ENC through the same calls.
 
+#include "panel/features/FeatureContext.h"
 #include "panel/features/encvoice/EncVoiceHost.h"
-#include "panel/shell/MainWindowControls.h"
 
 #include <windows.h>
 
@@ -24,7 +24,7 @@ int EncLevelForSliderTop(SliderRange track, int top);
 
 class CEncVoicePage {
 public:
-  CEncVoicePage(MainWindowControls& controls, EncVoiceHost& host);
+  CEncVoicePage(FeatureContext& context, EncVoiceHost& host);
 
   // --- state (read by profiles, the hardware buttons and the window's drag) ---
   bool EncAvailable() const { return encAvailable_; }
@@ -82,6 +82,7 @@ private:
   void ShowVoiceModes();
   int SendVoiceParameters();
 
+  FeatureContext& context_;
   MainWindowControls& controls_;
   EncVoiceHost& host_;
 

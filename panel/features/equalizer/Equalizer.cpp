@@ -17,13 +17,13 @@ bool IsEqSliderTag(int tag) { return tag >= kEqSliderTag && tag < kEqSliderTag +
 
 }  // namespace
 
-Equalizer::Equalizer(MainWindowControls& window, DeviceConfigImage& image, EqualizerSettings settings,
+Equalizer::Equalizer(FeatureContext& context, DeviceConfigImage& image, EqualizerSettings settings,
                      EqualizerLinks links)
-    : window_(window), image_(image), settings_(std::move(settings)), links_(std::move(links)) {}
-
-std::unique_ptr<HidConnection> Equalizer::OpenHid() const {
-  return links_.openHidDevice ? links_.openHidDevice() : nullptr;
-}
+    : context_(context),
+      window_(context.Window()),
+      image_(image),
+      settings_(std::move(settings)),
+      links_(std::move(links)) {}
 
 void Equalizer::InitEqDefaults() {
   image_.LoadFactoryTable();
@@ -120,7 +120,7 @@ void Equalizer::MoveEqSlider(int sliderTag, int top) {
   if (!slider) return;
   const SliderRange track = window_.EqSliderRange();
   slider->SetTop(std::clamp(top, track.top, track.top + std::max(0, track.range)));
-  SetEqBandFromSlider(sliderTag, m_nDeviceSync != 0);
+  SetEqBandFromSlider(sliderTag, DeviceSync());
   m_sliderOffsets[m_nEQPreset - 1][sliderTag - kEqSliderTag] = slider->Top() - track.top;
   StoreEqPreset(m_nEQPreset - 1);
   ShowEqPreset(m_nEQPreset - 1);

@@ -11,9 +11,9 @@
 // window's thread.
 
 #include "panel/device/DevicePorts.h"
+#include "panel/features/FeatureContext.h"
 #include "panel/features/equalizer/DeviceConfigImage.h"
 #include "panel/features/equalizer/EqPresetRecord.h"
-#include "panel/shell/MainWindowControls.h"
 
 #include <array>
 #include <functional>
@@ -37,11 +37,8 @@ struct EqualizerSettings {
   std::wstring userFolder;  // %APPDATA%\<InstallFolderName>, the folder of DefaultProfile.ini
 };
 
-// What the page needs of the window beyond its controls.
+// What the page needs of the other pages.
 struct EqualizerLinks {
-  std::function<bool()> deviceActive;  // m_bDeviceActive
-  // The active device's HID interface, opened for one transaction; none when it does not open.
-  std::function<std::unique_ptr<HidConnection>()> openHidDevice;
   // The 3D page's Apply3DOnOff with its current 3D enable (the reset ends with it).
   std::function<void()> apply3DOnOff;
 };
@@ -62,14 +59,13 @@ enum ReadEqFromEepromResult : int {
 
 class Equalizer {
 public:
-  Equalizer(MainWindowControls& window, DeviceConfigImage& image, EqualizerSettings settings, EqualizerLinks links);
+  Equalizer(FeatureContext& context, DeviceConfigImage& image, EqualizerSettings settings, EqualizerLinks links);
   Equalizer(const Equalizer&) = delete;
   Equalizer& operator=(const Equalizer&) = delete;
 
   // --- state the window's buttons and the profiles reach ---
   int& EqEnable() { return m_nEqEnable; }        // EQ-EN; the window's ToggleButtonState(7, ...) flips it
   int& EqPreset() { return m_nEQPreset; }        // current preset 1..4
-  int& DeviceSync() { return m_nDeviceSync; }    // follows the device's activation
   int& EqFromEeprom() { return m_nEqFromEeprom; }        // profile key EQFromEEPROM
   int& DefaultEqEnable() { return m_nDefaultEqEnable; }  // DefaultProfile.ini EQEN
   void SetSaving(bool saving) { m_bSaving = saving; }    // set by the profile writer
@@ -91,6 +87,9 @@ public:
   // are missing or not numbers leave everything unchanged (result false).
   bool LoadEqPresetValues(const std::vector<std::wstring>& values, int slot, int currentSlot);
   void ResetEq();
+  // Without an active device the device-sync flag is cleared (a reset from DefaultProfile.ini and
+  // a profile load start so).
+  void ClearDeviceSyncWithoutDevice();
   int ReadEqFromEeprom();
   void SyncEqFromDevice();
   int WriteEqEnableAndBands(int enable);
@@ -106,14 +105,16 @@ public:
   void JumpEqSlider(int barTag, int clickY);
 
 private:
-  bool DeviceActive() const { return links_.deviceActive && links_.deviceActive(); }
-  std::unique_ptr<HidConnection> OpenHid() const;
+  bool DeviceActive() const { return context_.DeviceActive(); }
+  bool DeviceSync() const { return context_.DeviceSync(); }
+  std::unique_ptr<HidConnection> OpenHid() const { return context_.OpenHid(); }
   bool UnpackSlot(int slot);
   void ShowBand(int slot, int band, const SliderRange& track);
   void RedrawPresetButtons();
   bool LoadDefaultProfilePreset();
   void ApplyStoredEqFromEeprom(const std::array<std::uint16_t, kEqBandCount>& codes);
 
+  FeatureContext& context_;
   MainWindowControls& window_;
   DeviceConfigImage& image_;
   EqualizerSettings settings_;
@@ -123,7 +124,6 @@ private:
   int m_nEQPreset = 1;
   int m_nEqEnable = 0;
   bool m_bFlat = false;
-  int m_nDeviceSync = 0;
   std::array<std::array<int, kEqBandCount>, kEqPresetCount> m_sliderOffsets{};
   int m_nEqFromEeprom = 0;
   int m_nDefaultEqEnable = 0;

@@ -49,7 +49,7 @@ int Equalizer::ApplyEqPreset(int preset) {
   std::unique_ptr<HidConnection> device = OpenHid();
   if (!device) return kEqNoSlotOrDevice;
   int result = kEqDone;
-  if (m_nDeviceSync && !m_bSaving && WriteAllEqBands(*device, m_current) != kRegisterWriteDone)
+  if (DeviceSync() && !m_bSaving && WriteAllEqBands(*device, m_current) != kRegisterWriteDone)
     result = kEqWriteFailed;
   return EndTransaction(*device, result);
 }

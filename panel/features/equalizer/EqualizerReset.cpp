@@ -85,13 +85,17 @@ bool Equalizer::LoadDefaultProfilePreset() {
   return false;
 }
 
+void Equalizer::ClearDeviceSyncWithoutDevice() {
+  if (!DeviceActive()) context_.ClearDeviceSync();
+}
+
 void Equalizer::ResetEq() {
   DebugTraceEntry(L"TAudioMainForm::ResetEq");
   if (m_nEQPreset < 1 || m_nEQPreset > kEqPresetCount) return;
   if (settings_.defaultIni == 0) {
     m_current = kFactoryEqPreset;
   } else {
-    if (!DeviceActive()) m_nDeviceSync = 0;
+    ClearDeviceSyncWithoutDevice();
     LoadDefaultProfilePreset();
   }
   StoreEqPreset(m_nEQPreset - 1);
@@ -99,7 +103,7 @@ void Equalizer::ResetEq() {
 
   std::unique_ptr<HidConnection> device = OpenHid();
   if (!device) return;
-  if (m_nDeviceSync) {
+  if (DeviceSync()) {
     for (int band = 0; band < kEqBandCount; ++band) SetEqBandFromSlider(kEqSliderTag + band, true);
     WriteAllEqBands(*device, m_current);
   }

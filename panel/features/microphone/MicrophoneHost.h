@@ -1,21 +1,15 @@
 #pragma once
-// What the microphone page needs from the main window beyond its controls: the active device and
-// its IDs, the endpoint-ready flag of device activation, the window that receives the level
-// meter's capture buffers, and the meter's width from the skin. Every call comes on the window's
-// thread.
+// What the microphone page needs from the main window beyond its feature context: the
+// endpoint-ready flag of device activation, the window that receives the level meter's capture
+// buffers, and the meter's width from the skin. Every call comes on the window's thread.
 
 #include <windows.h>
-
-#include <cstdint>
 
 namespace vorma::features {
 
 class MicrophoneHost {
 public:
   virtual ~MicrophoneHost() = default;
-  virtual bool DeviceActive() = 0;
-  virtual std::uint16_t DeviceVendorId() = 0;
-  virtual std::uint16_t DeviceProductId() = 0;
   // Set when the capture endpoint was found for the present device, cleared when it was not.
   virtual void SetEndpointReady(bool ready) = 0;
   // The window MM_WIM_DATA goes to; it hands the message to CMicrophonePage::OnMeterData.

@@ -29,14 +29,14 @@ int MonitorModeFromConfig(const std::wstring& value) {
   return mode;
 }
 
-CMicrophonePage::CMicrophonePage(MainWindowControls& controls, MicrophoneHost& host, AudioEndpointPort& audio,
+CMicrophonePage::CMicrophonePage(FeatureContext& context, MicrophoneHost& host, AudioEndpointPort& audio,
                                  MicrophoneSettings settings)
-    : controls_(controls), host_(host), audio_(audio), settings_(settings) {}
+    : context_(context), controls_(context.Window()), host_(host), audio_(audio), settings_(settings) {}
 
 template <typename Call>
 int CMicrophonePage::WithMic(Call call) {
-  const auto vendor = host_.DeviceVendorId();
-  const auto product = host_.DeviceProductId();
+  const auto vendor = context_.VendorId();
+  const auto product = context_.ProductId();
   if (settings_.osClass != kCoreAudioSystem) return call(*audio_.MixerControls(vendor, product));
   if (held_) return call(*held_);
   std::unique_ptr<MicControls> endpoint = audio_.FindCaptureEndpoint(vendor, product);
@@ -45,7 +45,7 @@ int CMicrophonePage::WithMic(Call call) {
 }
 
 bool CMicrophonePage::LookUpEndpoint() {
-  held_ = audio_.FindCaptureEndpoint(host_.DeviceVendorId(), host_.DeviceProductId());
+  held_ = audio_.FindCaptureEndpoint(context_.VendorId(), context_.ProductId());
   return held_ != nullptr;
 }
 
@@ -109,8 +109,8 @@ void CMicrophonePage::RunMonitorSequence(bool on) {
 
 void CMicrophonePage::SetMicMonitor(bool on) {
   const int mode = settings_.monitorMode;
-  const auto vendor = host_.DeviceVendorId();
-  const auto product = host_.DeviceProductId();
+  const auto vendor = context_.VendorId();
+  const auto product = context_.ProductId();
   if (mode == 2) {
     if (on) loopback_.Start();
     else loopback_.Stop();
@@ -147,7 +147,7 @@ void CMicrophonePage::SetGainPercent(int percent) {
 }
 
 void CMicrophonePage::ListenToDeviceClick(bool ticked) {
-  SetListenToDevice(ticked, host_.DeviceVendorId(), host_.DeviceProductId());
+  SetListenToDevice(ticked, context_.VendorId(), context_.ProductId());
   RestartAudioService();
   Sleep(300);
 }

@@ -11,10 +11,10 @@
 // through the mixer. A failed Windows call leaves the display as it was.
 
 #include "panel/device/audio/AudioEndpoints.h"
+#include "panel/features/FeatureContext.h"
 #include "panel/features/microphone/CaptureLoopback.h"
 #include "panel/features/microphone/LevelMeter.h"
 #include "panel/features/microphone/MicrophoneHost.h"
-#include "panel/shell/MainWindowControls.h"
 
 #include <memory>
 
@@ -38,7 +38,7 @@ int MonitorModeFromConfig(const std::wstring& value);
 
 class CMicrophonePage {
 public:
-  CMicrophonePage(MainWindowControls& controls, MicrophoneHost& host, AudioEndpointPort& audio,
+  CMicrophonePage(FeatureContext& context, MicrophoneHost& host, AudioEndpointPort& audio,
                   MicrophoneSettings settings);
 
   int& BoostState() { return boost_; }
@@ -96,6 +96,7 @@ private:
   void MonitorOffAction();
   void MoveSliderTo(int top);
 
+  FeatureContext& context_;
   MainWindowControls& controls_;
   MicrophoneHost& host_;
   AudioEndpointPort& audio_;

@@ -2,9 +2,9 @@
 
 namespace vorma::features {
 
-CTestTone::CTestTone(MainWindowControls& controls, CVirtual7ch1Page& virtual7ch1, TestToneHost& host,
+CTestTone::CTestTone(FeatureContext& context, CVirtual7ch1Page& virtual7ch1, TestToneHost& host,
                      std::wstring programFolder)
-    : controls_(controls), virtual7ch1_(virtual7ch1), host_(host), programFolder_(std::move(programFolder)) {}
+    : controls_(context.Window()), virtual7ch1_(virtual7ch1), host_(host), programFolder_(std::move(programFolder)) {}
 
 // Half the circle's radius (integer division first) times 1.6.
 double CTestTone::OrbitDistance() { return (controls_.VirtualCenter().radius / 2) * 1.6; }

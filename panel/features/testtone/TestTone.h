@@ -5,8 +5,8 @@
 // speakers back where they were. The window's BeeTimer (10 ms) and BeePlayTimer (100 ms) drive it.
 
 #include "forms/MediaPlayer.h"
+#include "panel/features/FeatureContext.h"
 #include "panel/features/virtual7ch1/Virtual7ch1Page.h"
-#include "panel/shell/MainWindowControls.h"
 
 #include <string>
 
@@ -24,7 +24,7 @@ public:
 class CTestTone {
 public:
   // `programFolder` ends with a separator; the tone is programFolder + "bee.wav".
-  CTestTone(MainWindowControls& controls, CVirtual7ch1Page& virtual7ch1, TestToneHost& host, std::wstring programFolder);
+  CTestTone(FeatureContext& context, CVirtual7ch1Page& virtual7ch1, TestToneHost& host, std::wstring programFolder);
 
   void BeeCheckBoxClick();
   void BeeTimerTimer();      // one orbit step; sent to the device only while one is active

@@ -28,11 +28,11 @@ bool SdkBound() {
 
 }  // namespace
 
-CThreeDSound::CThreeDSound(MainWindowControls& window, ThreeDSettings settings, ThreeDDeviceAccess device,
-                           ThreeDConfigBytes config, ThreeDSkinPictures skin)
-    : window_(window),
+CThreeDSound::CThreeDSound(FeatureContext& context, ThreeDSettings settings, ThreeDConfigBytes config,
+                           ThreeDSkinPictures skin)
+    : context_(context),
+      window_(context.Window()),
       settings_(settings),
-      device_(std::move(device)),
       config_(config),
       skin_(std::move(skin)) {}
 
@@ -61,7 +61,7 @@ void CThreeDSound::Apply3DOnOff(int enable) {
 }
 
 int CThreeDSound::Write3DEnableBit(int enable) {
-  std::unique_ptr<HidConnection> hid = device_.openHid ? device_.openHid() : nullptr;
+  std::unique_ptr<HidConnection> hid = context_.OpenHid();
   if (!hid) return kEnableBitNoDevice;
   int result = kEnableBitDone;
   switch (UpdateRegisterBits(*hid, kFeatureControlRegister, kThreeDEnableBit, enable != 0)) {
@@ -83,7 +83,7 @@ int CThreeDSound::Write3DEnableBit(int enable) {
 }
 
 int CThreeDSound::Write3DBlock(int enable) {
-  std::unique_ptr<HidConnection> hid = device_.openHid ? device_.openHid() : nullptr;
+  std::unique_ptr<HidConnection> hid = context_.OpenHid();
   if (!hid) return kBlockNoDevice;
   int result = kBlockDone;
   switch (UpdateRegisterBits(*hid, kBlockRegister, kBlockEnableBit, enable == 1)) {
@@ -118,7 +118,7 @@ int CThreeDSound::Write3DBlock(int enable) {
 int CThreeDSound::SetFBM(int on) {
   m_record.fbm = on ? 1 : 0;
   StoreRecord();
-  std::unique_ptr<HidConnection> hid = device_.openHid ? device_.openHid() : nullptr;
+  std::unique_ptr<HidConnection> hid = context_.OpenHid();
   if (!hid) return kFbmNoDevice;
   int result = kFbmDone;
   switch (UpdateRegisterBits(*hid, kBlockRegister, kFbmBit, on != 0)) {
@@ -144,10 +144,10 @@ int CThreeDSound::Reset3D() {
 }
 
 int CThreeDSound::WriteRecordTransaction() {
-  std::unique_ptr<HidConnection> hid = device_.openHid ? device_.openHid() : nullptr;
+  std::unique_ptr<HidConnection> hid = context_.OpenHid();
   if (!hid) return kTransactionNoDevice;
   bool refused = false;
-  if (device_.deviceSync && device_.deviceSync()) {
+  if (context_.DeviceSync()) {
     switch (WriteRecordRegisters(*hid, m_record)) {
       case kRecordFlagsReadFailed:
         return kTransactionFlagsReadFailed;
@@ -185,7 +185,7 @@ void CThreeDSound::Sync3DFromDevice(int eepromDefault) {
 }
 
 void CThreeDSound::Show3DButtons(int fbm, int enable) {
-  if (!device_.deviceActive || !device_.deviceActive()) return;
+  if (!context_.DeviceActive()) return;
   // The two-state primitive flips what it is given: hand it the opposite to show the wanted state.
   int shown = fbm ? 0 : 1;
   window_.ToggleButtonState(kFbmTag, shown);

@@ -11,8 +11,8 @@
 // decide the single retry, and a failed register access ends its operation.
 
 #include "panel/device/DevicePorts.h"
+#include "panel/features/FeatureContext.h"
 #include "panel/features/threed/ThreeDRecord.h"
-#include "panel/shell/MainWindowControls.h"
 
 #include <cstdint>
 #include <functional>
@@ -26,14 +26,6 @@ namespace vorma::threed {
 // Configuration values of AudioConfig.cfg the feature keeps.
 struct ThreeDSettings {
   int mutuallyExclusive = 0;  // [DefaultSet] 3DV7ch1MutuallyExclusive, 0 when empty
-};
-
-// How the feature reaches the active device and the window's device state.
-struct ThreeDDeviceAccess {
-  // OpenHidDevice with the active device's vendor and product IDs; none when it cannot be opened.
-  std::function<std::unique_ptr<HidConnection>()> openHid;
-  std::function<bool()> deviceActive;  // m_bDeviceActive
-  std::function<bool()> deviceSync;    // the equaliser's device-sync flag: slider and reset writes go out only while set
 };
 
 // The equaliser's device configuration image, read and written at 0xA1, 0xE7 and 0xE8 (for the
@@ -98,8 +90,8 @@ inline constexpr int kBetaLinkTag = 15;
 
 class CThreeDSound {
 public:
-  CThreeDSound(MainWindowControls& window, ThreeDSettings settings, ThreeDDeviceAccess device, ThreeDConfigBytes config,
-               ThreeDSkinPictures skin);
+  // Slider and reset writes go to the device only while the context's device-sync flag is set.
+  CThreeDSound(FeatureContext& context, ThreeDSettings settings, ThreeDConfigBytes config, ThreeDSkinPictures skin);
   CThreeDSound(const CThreeDSound&) = delete;
   CThreeDSound& operator=(const CThreeDSound&) = delete;
 
@@ -158,9 +150,9 @@ private:
   bool ReadImageRecord();
   void StoreRecord();
 
+  FeatureContext& context_;
   MainWindowControls& window_;
   ThreeDSettings settings_;
-  ThreeDDeviceAccess device_;
   ThreeDConfigBytes config_;
   ThreeDSkinPictures skin_;
 

@@ -167,7 +167,7 @@ void CVirtual7ch1Page::ApplySpeakerLayout() {
 }
 
 void CVirtual7ch1Page::TimerTimer() {
-  if (!host_.DeviceActive()) return;
+  if (!context_.DeviceActive()) return;
   if (clockwise_) {
     RotateClockwise();
   } else if (counterclockwise_) {

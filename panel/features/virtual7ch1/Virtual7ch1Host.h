@@ -1,7 +1,7 @@
 #pragma once
-// What the virtual 7.1 page needs from the rest of the main window beyond its controls: the
-// device state, the test-tone box, the hardware-button switch, the animation timer and the 3D
-// feature it excludes. The main window implements it; every call comes on its thread.
+// What the virtual 7.1 page needs from the rest of the main window beyond its feature context: the
+// test-tone box, the hardware-button switch, the animation timer and the 3D feature it excludes.
+// The main window implements it; every call comes on its thread.
 
 namespace vorma::features {
 
@@ -9,7 +9,6 @@ class Virtual7ch1Host {
 public:
   virtual ~Virtual7ch1Host() = default;
 
-  virtual bool DeviceActive() = 0;    // m_bDeviceActive
   virtual bool TestToneTicked() = 0;  // BeeCheckBox is ticked
   virtual int GpioOnOff() = 0;        // m_nGPIOOnOff of the hardware buttons
   virtual bool GpioScanMode() = 0;    // m_bGPIOScanMode: a hardware button is pressing

@@ -20,8 +20,8 @@ int SdkOnOff(int enable) {
 
 }  // namespace
 
-CVirtual7ch1Page::CVirtual7ch1Page(MainWindowControls& controls, Virtual7ch1Host& host, Virtual7ch1Settings settings)
-    : controls_(controls), host_(host), settings_(std::move(settings)) {}
+CVirtual7ch1Page::CVirtual7ch1Page(FeatureContext& context, Virtual7ch1Host& host, Virtual7ch1Settings settings)
+    : context_(context), controls_(context.Window()), host_(host), settings_(std::move(settings)) {}
 
 forms::Image* CVirtual7ch1Page::Speaker(int index) { return controls_.ImageNamed(kSpeakers[index].imageName); }
 
@@ -48,7 +48,7 @@ void CVirtual7ch1Page::ComputeSpeakerPolar(SpeakerPolarRecord& target) {
 
 int CVirtual7ch1Page::SendVirtual7ch1(int enable) {
   const auto block = BuildVirtual7ch1Block(enable, distance_, angle_, controls_.VirtualCenter().radius);
-  if (!host_.DeviceActive()) return 0;
+  if (!context_.DeviceActive()) return 0;
   const auto send = Sdk().DLLQZ_SetVirtual7ch1;
   const int ret = send ? send(block.data()) : 1;
   if (ret == 0) return 0;
@@ -57,13 +57,13 @@ int CVirtual7ch1Page::SendVirtual7ch1(int enable) {
 }
 
 void CVirtual7ch1Page::ApplyVirtual7ch1() {
-  if (!host_.DeviceActive()) return;
+  if (!context_.DeviceActive()) return;
   SdkOnOff(enable_);
   SendVirtual7ch1(enable_);
 }
 
 void CVirtual7ch1Page::SendScalar() {
-  if (!host_.DeviceActive()) return;
+  if (!context_.DeviceActive()) return;
   const auto setScalar = Sdk().DLLQZ_SetVirtual7ch1_Scalar;
   const int ret = setScalar ? setScalar(settings_.scalar) : 1;
   if (ret != 0) DebugPrint(L"***** DLLQZ_SetVirtual7ch1_Scalar FAIL! ret = %d *****\n", ret);
@@ -108,7 +108,7 @@ void CVirtual7ch1Page::ResetVirtual7ch1() {
 void CVirtual7ch1Page::ComputeInitialLayout() { ComputeSpeakerPolar(polar_); }
 
 void CVirtual7ch1Page::SendStartupOff() {
-  if (!host_.DeviceActive()) return;
+  if (!context_.DeviceActive()) return;
   SdkOnOff(0);
   SendVirtual7ch1(0);
 }

@@ -4,9 +4,9 @@
 // owns the 7.1 state (enable, the rotation and resize flags, the speakers' polar records and the
 // parameter arrays); the main window routes its Tags, drag, timer, start-up and tear-down here.
 
+#include "panel/features/FeatureContext.h"
 #include "panel/features/virtual7ch1/SpeakerLayout.h"
 #include "panel/features/virtual7ch1/Virtual7ch1Host.h"
-#include "panel/shell/MainWindowControls.h"
 
 #include <string>
 
@@ -30,7 +30,7 @@ struct Virtual7ch1Settings {
 
 class CVirtual7ch1Page {
 public:
-  CVirtual7ch1Page(MainWindowControls& controls, Virtual7ch1Host& host, Virtual7ch1Settings settings);
+  CVirtual7ch1Page(FeatureContext& context, Virtual7ch1Host& host, Virtual7ch1Settings settings);
 
   // State members; the two-state buttons flip them by reference.
   int& Virtual7ch1Enable() { return enable_; }
@@ -125,6 +125,7 @@ private:
   // Sets each speaker from its profile key; a missing or malformed key takes `fallback` when given.
   void ReadProfileSpeakers(const std::wstring& path, const std::array<PixelPoint, kSpeakerCount>* fallback);
 
+  FeatureContext& context_;
   MainWindowControls& controls_;
   Virtual7ch1Host& host_;
   Virtual7ch1Settings settings_;

@@ -23,8 +23,9 @@ void LedPageTest::SetUp() {
   SdkHostFixture::SetUp();
   ASSERT_TRUE(application.Initialize());
   controls = std::make_unique<FormMainWindowControls>(application);
+  context = std::make_unique<TestFeatureContext>(*controls);
   host = std::make_unique<TestLedHost>(*controls);
-  page = std::make_unique<led::CLedPage>(*controls, *host);
+  page = std::make_unique<led::CLedPage>(*context, *host);
 }
 
 Lines LedPageTest::SdkCalls() {

@@ -6,6 +6,7 @@
 #include "outside/sdk/tests/SdkHostFixture.h"
 #include "panel/led/LedPage.h"
 #include "tests/support/FormMainWindowControls.h"
+#include "tests/support/TestFeatureContext.h"
 
 #include <deque>
 #include <memory>
@@ -20,12 +21,10 @@ using Lines = std::vector<std::string>;
 class TestLedHost final : public led::LedPageHost {
 public:
   explicit TestLedHost(FormMainWindowControls& controls) : controls_(controls) {}
-  bool DeviceActive() override { return deviceActive; }
   forms::Shape* FindShapeByTag(int tag) override;
   bool ChooseColour(COLORREF& colour) override;
   void ShowLedDialog() override { ++dialogs; }
 
-  bool deviceActive = true;
   int dialogs = 0;
   std::deque<std::optional<COLORREF>> colourAnswers;  // none cancels
   std::vector<COLORREF> colourStarts;                 // the colour each dialog started from
@@ -51,6 +50,7 @@ protected:
 
   forms::Application application{GetModuleHandleW(nullptr)};
   std::unique_ptr<FormMainWindowControls> controls;
+  std::unique_ptr<TestFeatureContext> context;  // the page reaches the device through the SDK only
   std::unique_ptr<TestLedHost> host;
   std::unique_ptr<led::CLedPage> page;
 };

@@ -48,7 +48,7 @@ TEST_F(LedPageTest, CheckImagesSendTheirCommandSequences) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    page = std::make_unique<CLedPage>(*controls, *host);
+    page = std::make_unique<CLedPage>(*context, *host);
     UsePageOnWindow();
     (page.get()->*c.click)();
     EXPECT_EQ(SdkCalls(), c.calls);
@@ -120,7 +120,7 @@ TEST_F(LedPageTest, ColourDotsStoreTheColourAndSendItWhereTheirEffectUsesIt) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    page = std::make_unique<CLedPage>(*controls, *host);
+    page = std::make_unique<CLedPage>(*context, *host);
     UsePageOnWindow();
     if (c.effect) (page.get()->*c.effect)();
     SdkCalls();
@@ -152,7 +152,7 @@ TEST_F(LedPageTest, ColourDotsStoreTheColourAndSendItWhereTheirEffectUsesIt) {
   EXPECT_EQ(Shape(183).PenColor(), RGB(0, 0, 0));
   EXPECT_EQ(Shape(151).PenWidth(), 3);
   // A colour changed while multi-breathe was not chosen reaches the controller when it is.
-  page = std::make_unique<CLedPage>(*controls, *host);
+  page = std::make_unique<CLedPage>(*context, *host);
   UsePageOnWindow();
   host->colourAnswers.push_back(RGB(1, 1, 1));
   page->OnShapeMouseDown(Shape(152));
@@ -186,7 +186,7 @@ TEST_F(LedPageTest, DraggingASliderSetsItsSpeedAndTheReleaseOfTheChosenEffectSen
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    page = std::make_unique<CLedPage>(*controls, *host);
+    page = std::make_unique<CLedPage>(*context, *host);
     UsePageOnWindow(c.fastRightSide);
     Image(L"ColorBreatheSliderImage").SetLeft(400);
     page->ColorBreatheCheckImageClick();
@@ -257,7 +257,7 @@ TEST_F(LedPageTest, PageButtonAppliesThePageOrOpensTheDialog) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "page mode " << c.pageMode);
-    page = std::make_unique<CLedPage>(*controls, *host);
+    page = std::make_unique<CLedPage>(*context, *host);
     page->TakeSkinValues(c.pageMode, 0);
     page->ColorLEDOffCheckImageClick();  // LED OFF chosen: an applied page sends mode 1
     SdkCalls();

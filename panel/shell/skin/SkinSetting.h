@@ -3,7 +3,7 @@
 // order the keys are read, and the layout values (slider ranges, speaker circle, bevel lines, LED
 // page switches, colour-shape rectangles).
 
-#include "panel/shell/WindowGeometry.h"
+#include "panel/features/WindowGeometry.h"
 
 #include <array>
 #include <cstdint>

@@ -6,6 +6,7 @@
 #include "panel/device/FilterControl.h"
 #include "panel/device/tests/VirtualDeviceEnvironment.h"
 #include "tests/support/FormMainWindowControls.h"
+#include "tests/support/TestFeatureContext.h"
 
 #include <algorithm>
 
@@ -25,13 +26,15 @@ protected:
     ASSERT_EQ(KVX_Set_DEVICE_SYMBOLIC_NAME(*ports.filter, 0x1E4B, 0x7201), 0);
     TakeJournal(device);
     controls = std::make_unique<FormMainWindowControls>(application);
-    effects = std::make_unique<CSoundFieldEffects>(*controls, *ports.filter, [] { return true; });
+    context = std::make_unique<TestFeatureContext>(*controls, &ports);
+    effects = std::make_unique<CSoundFieldEffects>(*context);
   }
   Lines FilterRequests() { return TakeJournal(device, {"filter.ioctl"}); }
 
   forms::Application application{GetModuleHandleW(nullptr)};
   DeviceNumber device = 0;
   std::unique_ptr<FormMainWindowControls> controls;
+  std::unique_ptr<TestFeatureContext> context;
   std::unique_ptr<CSoundFieldEffects> effects;
 };
 

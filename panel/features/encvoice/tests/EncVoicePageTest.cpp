@@ -9,6 +9,7 @@
 #include "foundation/RegistryValues.h"
 #include "outside/sdk/tests/SdkHostFixture.h"
 #include "tests/support/FormMainWindowControls.h"
+#include "tests/support/TestFeatureContext.h"
 
 #include <memory>
 
@@ -22,17 +23,9 @@ constexpr wchar_t kSoftwareKey[] = L"SOFTWARE\\KVX 72xx Software";
 
 class TestEncHost final : public features::EncVoiceHost {
 public:
-  bool DeviceActive() override { return deviceActive; }
-  WORD VendorId() override { return vendorId; }
-  WORD ProductId() override { return productId; }
-  int CurrentPage() override { return page; }
   SliderRange EncSliderRange() override { return track; }
   void ShowEncoderWarning() override { ++warnings; }
 
-  bool deviceActive = true;
-  WORD vendorId = 0x1E4B;
-  WORD productId = 0x7201;
-  int page = 1;
   SliderRange track{150, 120};
   int warnings = 0;
 };
@@ -44,7 +37,8 @@ protected:
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, kSoftwareKey);
     ASSERT_TRUE(application.Initialize());
     controls = std::make_unique<FormMainWindowControls>(application);
-    page = std::make_unique<CEncVoicePage>(*controls, host);
+    context = std::make_unique<TestFeatureContext>(*controls);  // the pages reach the device through the SDK only
+    page = std::make_unique<CEncVoicePage>(*context, host);
   }
   void TearDown() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kSoftwareKey); }
 
@@ -69,6 +63,7 @@ protected:
   forms::Application application{GetModuleHandleW(nullptr)};
   TestEncHost host;
   std::unique_ptr<FormMainWindowControls> controls;
+  std::unique_ptr<TestFeatureContext> context;
   std::unique_ptr<CEncVoicePage> page;
 };
 
@@ -91,7 +86,7 @@ TEST_F(EncVoicePageTest, DeviceWithoutAnEncEntryAnswersEveryControlWithTheWarnin
   EXPECT_FALSE(Stored(features::kEncValueMapKey, L"VID_1E4B&PID_7201"));
 
   // Without a device the controls do nothing at all, not even warn.
-  host.deviceActive = false;
+  context->deviceActive = false;
   page->ENCFunctionImageClick();
   page->VMFunctionImageClick();
   EXPECT_EQ(host.warnings, 7);
@@ -249,7 +244,7 @@ TEST_F(EncVoicePageTest, HardwareButtonTogglesEncAndRedrawsOnlyOnTheEncPage) {
   page->ToggleEncFromButton();  // no ENC entry, no check: the device gets it all the same
   EXPECT_EQ(State("enc.enable"), "1");
   EXPECT_EQ(controls->TakeRequests(), std::vector<std::wstring>{});
-  host.page = 7;
+  context->currentPage = 7;
   page->ToggleEncFromButton();
   EXPECT_EQ(State("enc.enable"), "0");
   EXPECT_EQ(controls->TakeRequests(),

@@ -13,6 +13,7 @@
 #include "panel/device/virtual/PortSelection.h"
 #include "panel/features/equalizer/Equalizer.h"
 #include "tests/support/FormMainWindowControls.h"
+#include "tests/support/TestFeatureContext.h"
 
 #include <windows.h>
 
@@ -102,16 +103,12 @@ int wmain(int argc, wchar_t** argv) {
     return 1;
   }
   test::FormMainWindowControls window(application);
+  test::TestFeatureContext context(window, &ports);  // without ports the HID interface is gone
+  context.vendorId = kVendorId;
+  context.productId = kProductId;
   DeviceConfigImage image;
-  EqualizerLinks links;
-  links.deviceActive = [] { return true; };
-  bool opened = true;  // false: the HID interface is gone, moves stay in memory
-  links.openHidDevice = [&]() -> std::unique_ptr<HidConnection> {
-    return opened ? OpenHidDevice(*ports.hid, kVendorId, kProductId) : nullptr;
-  };
-  Equalizer equalizer(window, image, EqualizerSettings{}, links);
+  Equalizer equalizer(context, image, EqualizerSettings{}, EqualizerLinks{});
   equalizer.InitEqDefaults();
-  equalizer.DeviceSync() = 1;
   equalizer.EqEnable() = 1;
 
   const SliderRange track = window.EqSliderRange();
@@ -130,8 +127,8 @@ int wmain(int argc, wchar_t** argv) {
     if (hid) Print(L"  register write", Measure(moves, [&](int) { WriteDeviceRegister(*hid, 0x120, 0); }));
   }
   Print(L"  SDK call", Measure(moves, [&](int) { Sdk().DLLQZ_ConfigEQ_ById(0); }));
-  equalizer.DeviceSync() = 0;
-  opened = false;
+  context.deviceSync = false;
+  context.ports = nullptr;  // moves stay in memory
   Print(L"  screen and preset only",
         Measure(moves, [&](int i) { equalizer.MoveEqSlider(kEqSliderTag, SweepTop(track, i)); }));
   client.ClearJournal(device);

@@ -19,7 +19,7 @@ protected:
   void SetUp() override {
     EqualizerTest::SetUp();
     Page().InitEqDefaults();
-    Page().DeviceSync() = 1;
+    context->deviceSync = true;
   }
 
   void WriteEeprom(std::uint32_t offset, std::uint8_t value) {

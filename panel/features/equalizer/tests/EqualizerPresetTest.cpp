@@ -16,7 +16,7 @@ class EqualizerPresetTest : public EqualizerTest {
 protected:
   void StartPage() {
     Page().InitEqDefaults();
-    Page().DeviceSync() = 1;
+    context->deviceSync = true;
     Page().EqEnable() = 1;
   }
 
@@ -85,7 +85,7 @@ TEST_F(EqualizerPresetTest, PresetWritesWaitForTheDeviceSyncAndStopWhileSaving) 
   Page().SetSaving(true);
   EXPECT_EQ(Page().ApplyEqPreset(1), kEqDone);
   Page().SetSaving(false);
-  Page().DeviceSync() = 0;
+  context->deviceSync = false;
   EXPECT_EQ(Page().ApplyEqPreset(1), kEqDone);
   EXPECT_EQ(TakeDeviceLog(), Lines{});
   EXPECT_EQ(Page().ApplyEqPreset(2), kEqFlat);
@@ -106,7 +106,7 @@ TEST_F(EqualizerPresetTest, TheSwitchIsVerifiedAndSentOnceMoreWhenTheDeviceMisse
                    "DLLQZ_IsEQ_Enable_ById 0 -> 0 out 0", "DLLQZ_SetEQ_OnOff_ById 1 0 -> 0"}));
   EXPECT_EQ(State("eq.enable"), "1");
 
-  deviceActive = false;
+  context->deviceActive = false;
   Page().ApplyEqOnOff(0);
   EXPECT_EQ(TakeDeviceLog(), Lines{});
 }

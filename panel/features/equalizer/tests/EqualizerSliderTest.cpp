@@ -15,7 +15,7 @@ protected:
   void SetUp() override {
     EqualizerTest::SetUp();
     Page().InitEqDefaults();
-    Page().DeviceSync() = 1;
+    context->deviceSync = true;
     Page().EqEnable() = 1;
   }
 };
@@ -112,8 +112,8 @@ TEST_F(EqualizerSliderTest, BarPressesJumpTheSliderCentreToThePressWithinTheTrac
 }
 
 TEST_F(EqualizerSliderTest, WithoutTheHidInterfaceAMoveOnlyChangesThePresetInMemory) {
-  deviceActive = false;
-  Page().DeviceSync() = 0;
+  context->deviceActive = false;
+  context->deviceSync = false;
   ASSERT_EQ(client.InjectFault(device, "hid.open", -1), virtual72xx::kOk);
   TakeJournal(device);
   Page().MoveEqSlider(kEqSliderTag + 1, kTrackTop + 120);

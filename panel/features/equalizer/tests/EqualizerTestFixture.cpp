@@ -12,11 +12,16 @@ void EqualizerTest::SetUp() {
   device = Plug("72xx", kTestProductId);
   ASSERT_EQ(Sdk().DLLQZ_SetActive_Device(kTestVendorId, kTestProductId), 0);
   window = std::make_unique<FormMainWindowControls>(application);
+  context = std::make_unique<TestFeatureContext>(*window, &ports);
+  context->vendorId = kTestVendorId;
+  context->productId = kTestProductId;
+  context->deviceSync = false;  // as before the device's first activation
   TakeJournal(device);
 }
 
 void EqualizerTest::TearDown() {
   page_.reset();
+  context.reset();
   window.reset();
   VirtualDeviceTest::TearDown();
 }
@@ -24,10 +29,8 @@ void EqualizerTest::TearDown() {
 Equalizer& EqualizerTest::Page() {
   if (!page_) {
     EqualizerLinks links;
-    links.deviceActive = [this] { return deviceActive; };
-    links.openHidDevice = [this] { return OpenHidDevice(*ports.hid, kTestVendorId, kTestProductId); };
     links.apply3DOnOff = [this] { ++apply3DCalls; };
-    page_ = std::make_unique<Equalizer>(*window, image, settings, links);
+    page_ = std::make_unique<Equalizer>(*context, image, settings, links);
   }
   return *page_;
 }

@@ -8,6 +8,7 @@
 #include "panel/features/equalizer/Equalizer.h"
 #include "tests/support/FormMainWindowControls.h"
 #include "tests/support/RecordingMessageBoxes.h"
+#include "tests/support/TestFeatureContext.h"
 
 #include <memory>
 #include <string>
@@ -25,7 +26,7 @@ protected:
   void SetUp() override;
   void TearDown() override;
 
-  // Builds the page; a test may change `settings` first.
+  // Builds the page; a test may change `settings` first. The context's device is the plugged one.
   Equalizer& Page();
   forms::Image& Slider(int band);
   std::uint8_t Register(std::uint16_t address);
@@ -36,9 +37,9 @@ protected:
 
   forms::Application application{GetModuleHandleW(nullptr)};
   std::unique_ptr<FormMainWindowControls> window;
+  std::unique_ptr<TestFeatureContext> context;
   DeviceConfigImage image;
   EqualizerSettings settings;
-  bool deviceActive = true;
   int apply3DCalls = 0;
   DeviceNumber device = 0;
   RecordingMessageBoxes boxes;

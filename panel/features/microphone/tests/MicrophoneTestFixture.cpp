@@ -41,6 +41,7 @@ void MicrophoneTest::SetUp() {
   TakeJournal(device);
   audio = CreateAudioEndpointPort();
   controls = std::make_unique<FormMainWindowControls>(application);
+  context = std::make_unique<TestFeatureContext>(*controls, &ports);
   meterWindow = std::make_unique<MeterWindow>();
   host.window = meterWindow->Handle();
 }
@@ -52,7 +53,7 @@ void MicrophoneTest::TearDown() {
 }
 
 features::CMicrophonePage& MicrophoneTest::MakePage(features::MicrophoneSettings settings) {
-  page = std::make_unique<features::CMicrophonePage>(*controls, host, *audio, settings);
+  page = std::make_unique<features::CMicrophonePage>(*context, host, *audio, settings);
   meterWindow->page = page.get();
   return *page;
 }

@@ -8,6 +8,7 @@
 #include "panel/device/tests/VirtualDeviceEnvironment.h"
 #include "tests/support/FormMainWindowControls.h"
 #include "tests/support/RecordingMessageBoxes.h"
+#include "tests/support/TestFeatureContext.h"
 
 #include <memory>
 #include <optional>
@@ -16,14 +17,10 @@ namespace vorma::test {
 
 class TestMicrophoneHost final : public features::MicrophoneHost {
 public:
-  bool DeviceActive() override { return deviceActive; }
-  std::uint16_t DeviceVendorId() override { return 0x1E4B; }
-  std::uint16_t DeviceProductId() override { return 0x7201; }
   void SetEndpointReady(bool ready) override { endpointReady = ready; }
   HWND MeterWindow() override { return window; }
   int MeterLength() override { return meterLength; }
 
-  bool deviceActive = true;
   std::optional<bool> endpointReady;
   HWND window = nullptr;
   int meterLength = 203;
@@ -58,6 +55,7 @@ protected:
   DeviceNumber device = 0;
   std::unique_ptr<AudioEndpointPort> audio;
   std::unique_ptr<FormMainWindowControls> controls;
+  std::unique_ptr<TestFeatureContext> context;
   TestMicrophoneHost host;
   std::unique_ptr<MeterWindow> meterWindow;
   std::unique_ptr<features::CMicrophonePage> page;

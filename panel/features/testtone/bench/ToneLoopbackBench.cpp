@@ -16,6 +16,7 @@
 #include "panel/features/microphone/MicrophonePage.h"
 #include "panel/features/testtone/TestTone.h"
 #include "tests/support/FormMainWindowControls.h"
+#include "tests/support/TestFeatureContext.h"
 
 #include <windows.h>
 
@@ -42,7 +43,6 @@ public:
 };
 
 struct Hosts final : features::Virtual7ch1Host, features::TestToneHost, features::MicrophoneHost {
-  bool DeviceActive() override { return true; }
   bool TestToneTicked() override { return ticked; }
   int GpioOnOff() override { return 1; }
   bool GpioScanMode() override { return false; }
@@ -58,8 +58,6 @@ struct Hosts final : features::Virtual7ch1Host, features::TestToneHost, features
       KillTimer(window, kBeePlayTimer);
     }
   }
-  std::uint16_t DeviceVendorId() override { return 0x1E4B; }
-  std::uint16_t DeviceProductId() override { return 0x7201; }
   void SetEndpointReady(bool) override {}
   HWND MeterWindow() override { return window; }
   int MeterLength() override { return 203; }
@@ -154,6 +152,7 @@ int wmain(int argc, wchar_t** argv) {
   forms::Application application(GetModuleHandleW(nullptr));
   application.Initialize();
   test::FormMainWindowControls controls(application);
+  test::TestFeatureContext context(controls);  // the pages reach the device through the SDK and the audio port
   WNDCLASSW windowClass = {};
   windowClass.lpfnWndProc = BenchWindowProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -166,14 +165,14 @@ int wmain(int argc, wchar_t** argv) {
   std::unique_ptr<AudioEndpointPort> audio = CreateAudioEndpointPort();
   features::MicrophoneSettings micSettings;
   micSettings.monitorMode = 2;
-  features::CMicrophonePage mic(controls, hosts, *audio, micSettings);
-  features::CVirtual7ch1Page virtual7ch1(controls, hosts, {});
+  features::CMicrophonePage mic(context, hosts, *audio, micSettings);
+  features::CVirtual7ch1Page virtual7ch1(context, hosts, {});
   virtual7ch1.ComputeInitialLayout();
   wchar_t program[MAX_PATH];
   GetModuleFileNameW(nullptr, program, MAX_PATH);
   std::wstring folder(program);
   folder.resize(folder.find_last_of(L'\\') + 1);
-  features::CTestTone tone(controls, virtual7ch1, hosts, folder);
+  features::CTestTone tone(context, virtual7ch1, hosts, folder);
   g_tone = &tone;
   g_mic = &mic;
 

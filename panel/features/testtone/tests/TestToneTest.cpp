@@ -8,6 +8,7 @@
 #include "panel/device/tests/VirtualDeviceEnvironment.h"
 #include "tests/support/BuildTreePaths.h"
 #include "tests/support/FormMainWindowControls.h"
+#include "tests/support/TestFeatureContext.h"
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/TestSound.h"
 
@@ -23,7 +24,6 @@ using features::PixelPoint;
 
 class ToneHosts final : public features::Virtual7ch1Host, public features::TestToneHost {
 public:
-  bool DeviceActive() override { return deviceActive; }
   bool TestToneTicked() override { return ticked; }
   int GpioOnOff() override { return 1; }
   bool GpioScanMode() override { return false; }
@@ -32,7 +32,6 @@ public:
   bool BoxTicked() override { return ticked; }
   void SetTestToneTimersEnabled(bool enabled) override { timersEnabled = enabled; }
 
-  bool deviceActive = true;
   bool ticked = false;
   bool timersEnabled = false;
 };
@@ -49,9 +48,10 @@ protected:
     device = Plug();
     ASSERT_EQ(Sdk().DLLQZ_SetActive_Device(0x1E4B, 0x7201), 0);
     controls = std::make_unique<FormMainWindowControls>(application);
-    page = std::make_unique<features::CVirtual7ch1Page>(*controls, hosts, features::Virtual7ch1Settings{});
+    context = std::make_unique<TestFeatureContext>(*controls, &ports);
+    page = std::make_unique<features::CVirtual7ch1Page>(*context, hosts, features::Virtual7ch1Settings{});
     page->ComputeInitialLayout();
-    tone = std::make_unique<features::CTestTone>(*controls, *page, hosts, ProductFolder());
+    tone = std::make_unique<features::CTestTone>(*context, *page, hosts, ProductFolder());
     TakeJournal(device);
   }
   void Tick(bool ticked) {
@@ -67,6 +67,7 @@ protected:
   RecordingMessageBoxes boxes;
   DeviceNumber device = 0;
   std::unique_ptr<FormMainWindowControls> controls;
+  std::unique_ptr<TestFeatureContext> context;
   ToneHosts hosts;
   std::unique_ptr<features::CVirtual7ch1Page> page;
   std::unique_ptr<features::CTestTone> tone;
@@ -100,7 +101,7 @@ TEST_F(TestToneTest, EachStepGoesToTheDeviceOnlyWhileOneIsActive) {
   TakeJournal(device);
   tone->BeeTimerTimer();
   EXPECT_EQ(TakeJournal(device, {"sdk DLLQZ_SetVirtual7ch1 "}).size(), 1u);
-  hosts.deviceActive = false;
+  context->deviceActive = false;
   const PixelPoint bee = At(L"BeeImage");
   for (int step = 0; step < 10; ++step) tone->BeeTimerTimer();
   EXPECT_NE(At(L"BeeImage"), bee);  // the icons still orbit
@@ -109,7 +110,7 @@ TEST_F(TestToneTest, EachStepGoesToTheDeviceOnlyWhileOneIsActive) {
 }
 
 TEST_F(TestToneTest, AMissingFileLeavesThePlayerClosedAndTheOrbitRunning) {
-  tone = std::make_unique<features::CTestTone>(*controls, *page, hosts, L"C:\\no-such-folder\\");
+  tone = std::make_unique<features::CTestTone>(*context, *page, hosts, L"C:\\no-such-folder\\");
   Tick(true);
   EXPECT_FALSE(tone->Player().IsOpen());
   const PixelPoint bee = At(L"BeeImage");

@@ -133,7 +133,7 @@ TEST_F(ThreeDDeviceTest, SyncNeverSwitchesThreeDOff) {
 
   // The whole order once, with the query failing the first time.
   ASSERT_EQ(client.InjectFault(device, "DLLQZ_Is3D_Enable_ById", 1), virtual72xx::kOk);
-  deviceActive = false;  // without a device the buttons are not redrawn
+  context->deviceActive = false;  // without a device the buttons are not redrawn
   Toggles();
   threeD->Sync3DFromDevice(0);
   EXPECT_EQ(Transactions(),
@@ -150,14 +150,14 @@ TEST_F(ThreeDDeviceTest, ResetWritesTheFactoryRecordOnlyWhileTheDeviceIsSynchron
   threeD->SetFBM(0);
   Transactions();
 
-  deviceSync = false;
+  context->deviceSync = false;
   EXPECT_EQ(threeD->Reset3D(), threed::kTransactionDone);
   EXPECT_EQ(Transactions(), (Steps{"end"}));
   EXPECT_EQ(Register(0x18B), 0xF8);
   EXPECT_EQ(threeD->Record(), (threed::ThreeDRecord{0, 1, 10, 3, 10, 3}));
   EXPECT_EQ(threeD->Fbm(), 1);
 
-  deviceSync = true;
+  context->deviceSync = true;
   EXPECT_EQ(threeD->Reset3D(), threed::kTransactionDone);
   EXPECT_EQ(Transactions(), (Steps{"register 0x018a", "write 0x018a = 0x01", "write 0x018b = 0xa3",
                                    "write 0x018c = 0xa3", "end"}));

@@ -96,7 +96,7 @@ TEST_F(ThreeDSliderTest, AValueAboveFifteenIsRefusedWithoutWriting) {
 }
 
 TEST_F(ThreeDSliderTest, WithoutDeviceSyncOnlyTheImageChanges) {
-  deviceSync = false;
+  context->deviceSync = false;
   threeD->Update3DFromSlider(L"D3LBetaSliderImage", 225);
   EXPECT_EQ(Transactions(), (Steps{"end", "end"}));
   EXPECT_EQ(Register(0x18B), 0xA3);

@@ -1,6 +1,5 @@
 #include "panel/features/threed/tests/ThreeDTestWindow.h"
 
-#include "panel/device/DeviceDiscovery.h"
 #include "panel/device/SdkLibrary.h"
 
 #include <algorithm>
@@ -12,6 +11,7 @@ void ThreeDFeatureTest::SetUp() {
   ASSERT_EQ(LoadSdkLibrary(kSdkLibraryFileName, boxes), 0);
   ASSERT_TRUE(application.Initialize());
   window = std::make_unique<FormMainWindowControls>(application);
+  context = std::make_unique<TestFeatureContext>(*window, &ports);
 
   device = Plug();
   ASSERT_EQ(Sdk().DLLQZ_SetActive_Device(0x1E4B, 0x7201), 0);
@@ -24,10 +24,6 @@ void ThreeDFeatureTest::SetUp() {
   configImage.fill(0xFF);
   std::ranges::copy(factoryTable, configImage.begin());
 
-  threed::ThreeDDeviceAccess access;
-  access.openHid = [this] { return OpenHidDevice(*ports.hid, 0x1E4B, 0x7201); };
-  access.deviceActive = [this] { return deviceActive; };
-  access.deviceSync = [this] { return deviceSync; };
   threed::ThreeDConfigBytes bytes;
   bytes.imageByte = [this](std::size_t offset) { return configImage.at(offset); };
   bytes.setImageByte = [this](std::size_t offset, std::uint8_t value) { configImage.at(offset) = value; };
@@ -38,8 +34,7 @@ void ThreeDFeatureTest::SetUp() {
     auto found = skinPictures.find(key);
     return found == skinPictures.end() ? std::wstring() : found->second;
   };
-  threeD = std::make_unique<threed::CThreeDSound>(*window, threed::ThreeDSettings{}, std::move(access), bytes,
-                                                  std::move(skin));
+  threeD = std::make_unique<threed::CThreeDSound>(*context, threed::ThreeDSettings{}, bytes, std::move(skin));
   threeD->InitThreeD();
   Transactions();
 }

@@ -8,6 +8,7 @@
 #include "panel/features/threed/ThreeDSound.h"
 #include "tests/support/FormMainWindowControls.h"
 #include "tests/support/RecordingMessageBoxes.h"
+#include "tests/support/TestFeatureContext.h"
 
 #include <array>
 #include <map>
@@ -36,10 +37,9 @@ protected:
   RecordingMessageBoxes boxes;
   forms::Application application{GetModuleHandleW(nullptr)};
   std::unique_ptr<FormMainWindowControls> window;
+  std::unique_ptr<TestFeatureContext> context;  // the plugged device, active and in sync
 
   virtual72xx::DeviceNumber device = 0;
-  bool deviceActive = true;
-  bool deviceSync = true;
   std::array<std::uint8_t, 256> factoryTable{};
   std::array<std::uint8_t, 2048> configImage{};
   std::wstring skinDirectory;

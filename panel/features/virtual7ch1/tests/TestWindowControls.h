@@ -1,7 +1,7 @@
 #pragma once
 // The main window's controls for the 7.1 page's tests: the shared stand-in over a real form, with
 // the two-state buttons the page uses redrawn as the window does, and the page's host with the
-// window state the tests set.
+// window state the tests set (the device state is the feature context's).
 
 #include "forms/Application.h"
 #include "panel/features/virtual7ch1/Virtual7ch1Host.h"
@@ -23,14 +23,12 @@ public:
 
 class TestPageHost final : public features::Virtual7ch1Host {
 public:
-  bool DeviceActive() override { return deviceActive; }
   bool TestToneTicked() override { return testTone; }
   int GpioOnOff() override { return gpioOnOff; }
   bool GpioScanMode() override { return gpioScanMode; }
   void SetAnimationTimerEnabled(bool enabled) override { timerEnabled = enabled; }
   void SwitchThreeDOff() override { ++threeDSwitchedOff; }
 
-  bool deviceActive = true;
   bool testTone = false;
   int gpioOnOff = 1;
   bool gpioScanMode = false;

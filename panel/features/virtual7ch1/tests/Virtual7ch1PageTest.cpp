@@ -8,6 +8,7 @@
 #include "panel/device/SdkLibrary.h"
 #include "panel/device/tests/VirtualDeviceEnvironment.h"
 #include "tests/support/RecordingMessageBoxes.h"
+#include "tests/support/TestFeatureContext.h"
 
 #include <algorithm>
 #include <functional>
@@ -43,10 +44,11 @@ protected:
     ASSERT_EQ(Sdk().DLLQZ_SetActive_Device(0x1E4B, 0x7201), 0);
     TakeJournal(device);
     controls = std::make_unique<TestWindowControls>(application);
+    context = std::make_unique<TestFeatureContext>(*controls, &ports);
   }
 
   CVirtual7ch1Page& MakePage(Virtual7ch1Settings settings = {}) {
-    page = std::make_unique<CVirtual7ch1Page>(*controls, host, std::move(settings));
+    page = std::make_unique<CVirtual7ch1Page>(*context, host, std::move(settings));
     return *page;
   }
 
@@ -78,6 +80,7 @@ protected:
   RecordingMessageBoxes boxes;
   DeviceNumber device = 0;
   std::unique_ptr<TestWindowControls> controls;
+  std::unique_ptr<TestFeatureContext> context;
   TestPageHost host;
   std::unique_ptr<CVirtual7ch1Page> page;
 };
@@ -100,7 +103,7 @@ TEST_F(Virtual7ch1PageTest, SpeakerAtTheCentreSendsLevelAndAngleZeroAndFarOnesAr
   ASSERT_EQ(client.InjectFault(device, "DLLQZ_SetVirtual7ch1", 1), virtual72xx::kOk);
   EXPECT_EQ(v71.SendVirtual7ch1(0), 1);
   EXPECT_EQ(State("v71.block.enable"), "1");
-  host.deviceActive = false;
+  context->deviceActive = false;
   SdkCalls();
   EXPECT_EQ(v71.SendVirtual7ch1(0), 0);
   EXPECT_EQ(SdkCalls(), Lines{});
@@ -224,7 +227,7 @@ TEST_F(Virtual7ch1PageTest, NarrowingStopsBelowTenPixelsAndEnlargingAt111) {
   EXPECT_EQ(At(features::kSpeakerLS), (features::PixelPoint{449, 251}));
 
   // Without a device the timer does nothing at all.
-  host.deviceActive = false;
+  context->deviceActive = false;
   SdkCalls();
   v71.TimerTimer();
   EXPECT_EQ(SdkCalls(), Lines{});
@@ -413,7 +416,7 @@ TEST_F(Virtual7ch1PageTest, StartUpSendsTheOffStateAndTheScalarAndShutdownResets
   EXPECT_EQ(State("v71.enable"), "0");
 
   // Without a device nothing is sent at all.
-  host.deviceActive = false;
+  context->deviceActive = false;
   v71.ComputeInitialLayout();
   v71.SendStartupOff();
   v71.SendScalar();

@@ -6,7 +6,7 @@
 
 #include "forms/Image.h"
 #include "forms/Label.h"
-#include "panel/shell/WindowGeometry.h"
+#include "panel/features/WindowGeometry.h"
 
 #include <string_view>
 
