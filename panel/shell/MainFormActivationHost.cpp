@@ -21,9 +21,9 @@ void TAudioMainForm::SetDeviceLabel(DeviceLabelKind kind) {
 // Down pictures: each state starts where the toggle lands on that picture.
 void TAudioMainForm::SetDeviceIndicators(bool active) {
   int in = active ? 1 : 0;
-  ToggleButtonState(54, in);
+  ToggleButtonState(kTagDeviceIn, in);
   int out = in ? 0 : 1;
-  ToggleButtonState(55, out);
+  ToggleButtonState(kTagDeviceOut, out);
   m_nDeviceIn = in;
   m_nDeviceOut = out;
   // The equaliser writes its curve only while it is in step with an active device.
@@ -61,15 +61,15 @@ void TAudioMainForm::ShowVoiceEffect() { features_->RefreshVoiceEffectPage(); }
 bool TAudioMainForm::EqFromEeprom() { return features_->Eq().EqFromEeprom() != 0; }
 void TAudioMainForm::SyncEqFromDevice() { features_->Eq().SyncEqFromDevice(); }
 int TAudioMainForm::DefaultEqEnable() { return features_->Eq().DefaultEqEnable(); }
-void TAudioMainForm::SetEqEnable(int enable) { EqEnableState() = enable; }
+void TAudioMainForm::SetEqEnable(int enable) { features_->Eq().SetEqEnable(enable); }
 void TAudioMainForm::ApplyEqOnOff(int enable) { features_->Eq().ApplyEqOnOff(enable); }
 bool TAudioMainForm::ThreeDFromEeprom() { return features_->ThreeD().ThreeDFromEeprom() != 0; }
 void TAudioMainForm::Sync3DFromDevice() {
   features_->ThreeD().Sync3DFromDevice(features_->Eq().ThreeDFromEepromDefault() ? 1 : 0);
 }
 int TAudioMainForm::Default3DEnable() { return features_->ThreeD().Default3DEnable(); }
-int TAudioMainForm::Get3DEnable() { return ThreeDEnableState(); }
-void TAudioMainForm::Set3DEnable(int enable) { ThreeDEnableState() = enable; }
+int TAudioMainForm::Get3DEnable() { return features_->ThreeD().ThreeDEnable(); }
+void TAudioMainForm::Set3DEnable(int enable) { features_->ThreeD().SetThreeDEnable(enable); }
 void TAudioMainForm::Apply3DOnOff(int enable) { features_->ThreeD().Apply3DOnOff(enable); }
 
 int TAudioMainForm::DefaultVirtual7ch1Enable() { return features_->Virtual7ch1().DefaultEnable(); }

@@ -100,7 +100,7 @@ void Equalizer::ResetEq() {
   std::unique_ptr<HidConnection> device = OpenHid();
   if (!device) return;
   if (m_nDeviceSync) {
-    for (int band = 0; band < kEqBandCount; ++band) SetEqBandFromSlider(kEqSliderTag + band, true);
+    for (int band = 0; band < kEqBandCount; ++band) SetEqBandFromSlider(EqSliderTag(band), true);
     WriteAllEqBands(*device, m_current);
   }
   EndRegisterWrites(*device);

@@ -112,11 +112,11 @@ int wmain(int argc, wchar_t** argv) {
   Equalizer equalizer(window, image, EqualizerSettings{}, links);
   equalizer.InitEqDefaults();
   equalizer.DeviceSync() = 1;
-  equalizer.EqEnable() = 1;
+  equalizer.SetEqEnable(1);
 
   const SliderRange track = window.EqSliderRange();
   client.ClearJournal(device);
-  const Figures drag = Measure(moves, [&](int i) { equalizer.MoveEqSlider(kEqSliderTag, SweepTop(track, i)); });
+  const Figures drag = Measure(moves, [&](int i) { equalizer.MoveEqSlider(kTagEqSliderFirst, SweepTop(track, i)); });
   Print(L"drag move", drag);
   std::vector<std::string> journal;
   client.ReadJournal(device, journal, true);
@@ -133,7 +133,7 @@ int wmain(int argc, wchar_t** argv) {
   equalizer.DeviceSync() = 0;
   opened = false;
   Print(L"  screen and preset only",
-        Measure(moves, [&](int i) { equalizer.MoveEqSlider(kEqSliderTag, SweepTop(track, i)); }));
+        Measure(moves, [&](int i) { equalizer.MoveEqSlider(kTagEqSliderFirst, SweepTop(track, i)); }));
   client.ClearJournal(device);
   SetEnvironmentVariableW(kDeviceSelectionVariable, nullptr);
   return 0;
