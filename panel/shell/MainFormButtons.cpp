@@ -8,8 +8,6 @@
 #include "panel/shell/MainFormFeatures.h"
 #include "panel/shell/skin/SkinSetting.h"
 
-#include <array>
-
 namespace vorma::shell {
 namespace {
 

@@ -15,21 +15,8 @@ namespace {
 // skin application leaves alone (the device indicators follow the device, the sync button has no
 // pictures).
 std::optional<int> ShownState(const SkinApplyState& state, ButtonState kind) {
-  switch (kind) {
-    case ButtonState::EqEnable: return state.eqEnable;
-    case ButtonState::ThreeDEnable: return state.threeDEnable;
-    case ButtonState::Fbm: return state.fbm;
-    case ButtonState::MicBoost: return state.micBoost;
-    case ButtonState::MicMute: return state.micMute;
-    case ButtonState::MicMonitor: return state.micMonitor;
-    case ButtonState::Virtual7ch1Enable: return state.virtualEnable;
-    case ButtonState::Clockwise: return state.clockwise;
-    case ButtonState::Counterclockwise: return state.counterclockwise;
-    case ButtonState::Enlarge: return state.enlarge;
-    case ButtonState::Narrow: return state.narrow;
-    case ButtonState::LedIndicator: return state.ledIndicator;
-    default: return std::nullopt;
-  }
+  if (kind == ButtonState::LedIndicator) return state.ledIndicator;
+  return StateShown(state, kind);
 }
 
 // Buttons that always show their up picture after a skin load.
