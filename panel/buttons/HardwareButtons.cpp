@@ -2,6 +2,7 @@
 
 #include "foundation/DebugOutput.h"
 #include "panel/device/SdkLibrary.h"
+#include "panel/features/MainWindowTags.h"
 
 #include <cwchar>
 #include <utility>
@@ -12,11 +13,13 @@ namespace {
 constexpr DWORD kScanStopSettleMs = 500;
 constexpr DWORD kVirtual7ch1PressMs = 100;
 
-// Tags and pages the function table presses and shows.
-constexpr int kTagEqEnable = 7, kTag3DEnable = 8, kTagEffectPage = 25, kTagMicBoost = 21, kTagMicMute = 22,
-              kTagMicMonitor = 89, kTagVirtual7ch1Enable = 47, kTagPageENC = 227, kTagPageVMEffect = 226;
-
 int LevelOf(const ScanReport& report, int gpio) { return (report[gpio / 8 + 2] >> (gpio % 8)) & 1; }
+
+// The page a page button switches to, with the button shown selected.
+void ShowPageOf(ButtonHost& host, int pageTag) {
+  const WindowTag& page = *PageButtonOf(pageTag);
+  host.ShowPage(page.opensPage, page.pageButton);
+}
 
 }  // namespace
 
@@ -69,7 +72,7 @@ void CHardwareButtons::ReadGPIOAndSetUI() {
   if (!settings_.gpio.SwitchMode()) return;
   int x = nIndex >= 0 ? atActive[nIndex] : 0;  // no enabled pin: the switch counts as off
   m_nGPIOOnOff = x;
-  host_.ShowPage(4, 5);
+  ShowPageOf(host_, kTagPageVirtual7ch1);
   host_.ToggleButtonState(kTagVirtual7ch1Enable, x);
 }
 
@@ -210,17 +213,17 @@ void CHardwareButtons::RunFunction(int function) {
     else if (switchOff) host_.ToggleFeatureButton(tag);
   };
   switch (function) {
-    case 1: host_.ShowPage(1, 1); pressOrFlip(kTagEqEnable); break;
-    case 2: host_.ShowPage(1, 1); pressOrFlip(kTag3DEnable); break;
-    case 3: host_.ShowPage(2, 3); if (press) Press(kTagEffectPage); break;
+    case 1: ShowPageOf(host_, kTagPageEq); pressOrFlip(kTagEqEnable); break;
+    case 2: ShowPageOf(host_, kTagPageEq); pressOrFlip(kTag3DEnable); break;
+    case 3: ShowPageOf(host_, kTagPageEffect); if (press) Press(kTagPageEffect); break;
     case 4:
-      host_.ShowPage(3, 4);
+      ShowPageOf(host_, kTagPageMic);
       if (settings_.gpio.ButtonMode() || settings_.gpio.SwitchMode()) Press(kTagMicBoost);
       break;
-    case 5: host_.ShowPage(3, 4); pressOrFlip(kTagMicMute); break;
-    case 6: host_.ShowPage(3, 4); pressOrFlip(kTagMicMonitor); break;
+    case 5: ShowPageOf(host_, kTagPageMic); pressOrFlip(kTagMicMute); break;
+    case 6: ShowPageOf(host_, kTagPageMic); pressOrFlip(kTagMicMonitor); break;
     case kFunctionVirtual7ch1:
-      host_.ShowPage(4, 5);
+      ShowPageOf(host_, kTagPageVirtual7ch1);
       host_.ImageMouseDown(kTagVirtual7ch1Enable);
       host_.Wait(kVirtual7ch1PressMs);
       DebugWrite(L"[TAudioMainForm::GPIOFunction][5] OnImageMouseDown");
@@ -230,16 +233,16 @@ void CHardwareButtons::RunFunction(int function) {
       DebugWrite(L"[TAudioMainForm::GPIOFunction][7] ShowWindow");
       break;
     case 8:
-      host_.ShowPage(7, 205);
-      host_.LabelMouseDown(kTagPageENC);
-      host_.LabelMouseUp(kTagPageENC);
+      ShowPageOf(host_, kTagPageEnc);
+      host_.LabelMouseDown(kTagPageEnc);
+      host_.LabelMouseUp(kTagPageEnc);
       host_.ENCFunctionImageClick();
       host_.RestoreWindow();
       break;
     case 9:
-      host_.ShowPage(8, 204);
-      host_.LabelMouseDown(kTagPageVMEffect);
-      host_.LabelMouseUp(kTagPageVMEffect);
+      ShowPageOf(host_, kTagPageVoiceEffect);
+      host_.LabelMouseDown(kTagPageVoiceEffect);
+      host_.LabelMouseUp(kTagPageVoiceEffect);
       host_.VMFunctionImageClick();
       host_.RestoreWindow();
       break;

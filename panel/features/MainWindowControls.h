@@ -32,7 +32,8 @@ public:
   // The caption text of a language record (for example "LabelWarning").
   virtual std::wstring LanguageText(std::wstring_view languageKey) = 0;
 
-  // The two-state button primitive: flips `state` and redraws the button with that Tag.
+  // The two-state button primitive: flips `state` (the caller's own member, or a local copy when
+  // the caller only wants the picture) and redraws the button with that Tag from the Tag table.
   virtual void ToggleButtonState(int tag, int& state) = 0;
 
   // Slider and speaker geometry of the loaded skin.

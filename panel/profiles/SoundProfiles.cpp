@@ -119,24 +119,24 @@ void CSoundProfiles::LoadProfile(const std::wstring& path) {
 
 void CSoundProfiles::LoadEq(const std::wstring& path) {
   Equalizer& eq = pages_.eq;
-  eq.EqFromEeprom() = ReadFlag(path, L"EQ", L"EQFromEEPROM");
+  eq.SetEqFromEeprom(ReadFlag(path, L"EQ", L"EQFromEEPROM"));
   for (int slot = 0; slot < kPresetCount; ++slot) {
     const std::wstring value = Read(path, L"EQ", PresetKey(slot + 1).c_str());
     // A preset that is missing or not five codes and an enable keeps what the slot holds.
     if (!eq.LoadEqPresetValues(SplitValueItems(value), slot, eq.EqPreset() - 1) && !value.empty())
       DebugPrint(L"[CSoundProfiles::LoadProfile] S%d = \"%ls\" is not a preset\n", slot + 1, value.c_str());
   }
-  eq.EqEnable() = ReadFlag(path, L"EQ", L"EQEN") != 0 ? 1 : 0;
+  eq.SetEqEnable(ReadFlag(path, L"EQ", L"EQEN") != 0 ? 1 : 0);
   eq.WriteEqEnableAndBands(eq.EqEnable());
   eq.ApplyEqOnOff(eq.EqEnable());
 }
 
 void CSoundProfiles::LoadThreeD(const std::wstring& path) {
   threed::CThreeDSound& threeD = pages_.threeD;
-  threeD.ThreeDEnable() = ReadFlag(path, L"3D", L"3DEN") != 0 ? 1 : 0;
+  threeD.SetThreeDEnable(ReadFlag(path, L"3D", L"3DEN") != 0 ? 1 : 0);
   threeD.Apply3DOnOff(threeD.ThreeDEnable());
   threeD.Show3DButtons(threeD.Fbm(), threeD.ThreeDEnable());
-  threeD.ThreeDFromEeprom() = ReadFlag(path, L"3D", L"3DFromEEPROM");
+  threeD.SetThreeDFromEeprom(ReadFlag(path, L"3D", L"3DFromEEPROM"));
 }
 
 void CSoundProfiles::LoadEffect(const std::wstring& path) {
@@ -160,8 +160,8 @@ void CSoundProfiles::LoadDefaultProfile() {
 }
 
 void CSoundProfiles::ReadDefaultEnables(const std::wstring& path) {
-  pages_.eq.DefaultEqEnable() = ReadFlag(path, L"EQ", L"EQEN");
-  pages_.threeD.Default3DEnable() = ReadFlag(path, L"3D", L"3DEN");
+  pages_.eq.SetDefaultEqEnable(ReadFlag(path, L"EQ", L"EQEN"));
+  pages_.threeD.SetDefault3DEnable(ReadFlag(path, L"3D", L"3DEN"));
   pages_.virtual7ch1.ReadDefaultEnable(path);
 }
 

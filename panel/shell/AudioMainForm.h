@@ -28,6 +28,7 @@
 #include "panel/device/DeviceActivation.h"
 #include "panel/device/DeviceEvents.h"
 #include "panel/device/DevicePorts.h"
+#include "panel/features/MainWindowTags.h"
 #include "panel/profiles/SoundProfiles.h"
 #include "panel/shell/FeatureResync.h"
 #include "panel/shell/FormBuilder.h"
@@ -37,6 +38,7 @@
 #include "panel/shell/MainFormSettings.h"
 #include "panel/features/MainWindowControls.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -46,6 +48,12 @@ class TLEDForm;
 }
 
 namespace vorma::shell {
+
+// One state member of a two-state button, read and written through the feature that owns it.
+struct ButtonStateAccess {
+  std::function<int()> get;
+  std::function<void(int)> set;
+};
 
 // The drag kinds of a press on a slider or speaker.
 enum class DragMode { None = 0, EqBand = 1, Mic = 2, Speaker = 3, ThreeD = 4, Encoder = 5 };
@@ -121,8 +129,8 @@ public:
   int Effect() const { return features_ ? features_->Effects().CurrentEffect() : 0; }
   profiles::CSoundProfiles& Profiles() { return *profiles_; }
   // The state member a two-state button with this Tag flips (0 for a Tag without one).
-  int FeatureState(int tag) { return StateOfTag(tag); }
-  int EqPreset() { return EqPresetState(); }
+  int FeatureState(int tag);
+  int EqPreset() { return features_->Eq().EqPreset(); }
   // The drag in progress; None once the button is released.
   DragMode CurrentDragMode() const { return m_bDragging ? static_cast<DragMode>(m_nDragMode) : DragMode::None; }
   const MainFormSettings& Settings() const { return config_; }
@@ -170,13 +178,11 @@ private:
   bool SwitchLockIgnores(int tag) const;
   void ShowDeviceWarning();
   void ShowEncoderWarning();
-  void RunMouseDownAction(int tag, forms::Control& sender);
+  void RunMouseDownAction(int tag);
   void RunMouseUpAction(int tag);
-  void PageImageDown(int tag);
-  void ButtonPictureDown(std::wstring_view image, std::wstring_view skinKey, std::wstring_view label,
-                         std::wstring_view languageKey);
-  void ButtonPictureUp(std::wstring_view image, std::wstring_view skinKey, std::wstring_view label,
-                       std::wstring_view languageKey);
+  void PageImageDown(const WindowTag& pageButton);
+  void ButtonPictureDown(const WindowTag& button);
+  void ButtonPictureUp(const WindowTag& button);
   void ShowAboutDialog();
   void ShowLedDialog();
   bool LedDialogShown() const;
@@ -189,18 +195,10 @@ private:
   void PressSliderOrBar(forms::Control& control, POINT client);
 
   // --- state members the two-state buttons flip (the feature pages own theirs) ---
-  int& StateOfTag(int tag);
-  int& EqEnableState();
-  int& EqPresetState();
-  int& ThreeDEnableState();
-  int& FbmState();
-  int& AlphaModeState();
-  int& BetaModeState();
-  int& Virtual7ch1State();
-  int& CwState();
-  int& CcwState();
-  int& NarrowState();
-  int& EnlargeState();
+  // The member a state kind of the Tag table names, read and written through its owner.
+  ButtonStateAccess StateOf(ButtonState kind);
+  // The two-state primitive on the member of the Tag's row.
+  void ToggleTagState(int tag);
 
   // --- DeviceEvents and ResyncWindow (MainFormDeviceEvents.cpp) ---
   void ShowDeviceLabel(DeviceLabelKind kind) override;
@@ -281,7 +279,6 @@ private:
 
   // Feature states of the two-state buttons (the feature pages own the others).
   int m_nLEDIndicator = 1;
-  int noState_ = 0;
   int m_nDeviceIn = 0;
   int m_nDeviceOut = 0;
 

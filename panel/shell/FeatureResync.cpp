@@ -115,7 +115,7 @@ void FeatureResync::SyncEqualizer() {
     eq.SyncEqFromDevice();
     eq.SyncEqFromDevice();
   } else if (eq.DefaultEqEnable() == 1) {
-    eq.EqEnable() = 1;
+    eq.SetEqEnable(1);
     eq.ApplyEqOnOff(1);
   }
 }
@@ -127,7 +127,7 @@ void FeatureResync::SyncThreeD() {
     threeD.Sync3DFromDevice(eepromDefault);
     threeD.Sync3DFromDevice(eepromDefault);
   } else if (threeD.Default3DEnable() == 1) {
-    threeD.ThreeDEnable() = 1;
+    threeD.SetThreeDEnable(1);
     threeD.Apply3DOnOff(1);
   }
 }

@@ -2,6 +2,7 @@
 
 #include "foundation/DebugOutput.h"
 #include "forms/PopupMenu.h"
+#include "panel/features/MainWindowTags.h"
 #include "panel/shell/MainFormFeatures.h"
 #include "panel/shell/ResolutionFolder.h"
 #include "panel/shell/language/LabelAttr.h"
@@ -193,8 +194,11 @@ std::optional<bool> MainFormAppearance::ImageShownOn(const forms::Image& image, 
   const bool active = window_.DeviceActive();
   MainFormFeatures& features = *window_.Features();
   std::wstring_view key;
-  if (name == L"DeviceInImage") key = active ? L"DeviceActiveDownImage" : L"DeviceActiveUpImage";
-  else if (name == L"DeviceOutImage") key = active ? L"DeviceUnActiveUpImage" : L"DeviceUnActiveDownImage";
+  const WindowTag* row = WindowTagOfImage(name);
+  // The device indicators show the device: device-in is down while one is active, device-out
+  // while none is.
+  if (row && (row->tag == kTagDeviceIn || row->tag == kTagDeviceOut))
+    key = (row->tag == kTagDeviceIn) == active ? row->downKey : row->upKey;
   // The voice-effect buttons: "None" is tested against its Down record while no effect is chosen,
   // the four effects against their Up record while selected and their Down record otherwise.
   else if (name == L"VMEffectNoneImage")

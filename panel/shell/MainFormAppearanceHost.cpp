@@ -8,18 +8,19 @@ const std::wstring& TAudioMainForm::LanguageName() const { return appearance_->L
 
 WindowButtonStates TAudioMainForm::ButtonStates() {
   WindowButtonStates states;
-  states.eqEnable = EqEnableState();
-  states.threeDEnable = ThreeDEnableState();
-  states.fbm = FbmState();
-  states.micBoost = StateOfTag(21);
-  states.micMute = StateOfTag(22);
-  states.micMonitor = StateOfTag(89);
-  states.virtualEnable = Virtual7ch1State();
-  states.clockwise = CwState();
-  states.counterclockwise = CcwState();
-  states.enlarge = EnlargeState();
-  states.narrow = NarrowState();
-  states.eqPreset = EqPresetState();
+  const auto state = [this](ButtonState kind) { return StateOf(kind).get(); };
+  states.eqEnable = state(ButtonState::EqEnable);
+  states.threeDEnable = state(ButtonState::ThreeDEnable);
+  states.fbm = state(ButtonState::Fbm);
+  states.micBoost = state(ButtonState::MicBoost);
+  states.micMute = state(ButtonState::MicMute);
+  states.micMonitor = state(ButtonState::MicMonitor);
+  states.virtualEnable = state(ButtonState::Virtual7ch1Enable);
+  states.clockwise = state(ButtonState::Clockwise);
+  states.counterclockwise = state(ButtonState::Counterclockwise);
+  states.enlarge = state(ButtonState::Enlarge);
+  states.narrow = state(ButtonState::Narrow);
+  states.eqPreset = features_->Eq().EqPreset();
   states.effect = Effect();
   states.currentPage = m_nCurrentPage;
   return states;
@@ -30,8 +31,8 @@ SkinApplyState TAudioMainForm::SkinState() {
   SkinApplyState apply;
   static_cast<WindowButtonStates&>(apply) = ButtonStates();
   apply.ledIndicator = m_nLEDIndicator;
-  apply.alphaMode = AlphaModeState();
-  apply.betaMode = BetaModeState();
+  apply.alphaMode = features_->ThreeD().AlphaLinkMode();
+  apply.betaMode = features_->ThreeD().BetaLinkMode();
   apply.regionCut = config_.regionCut;
   apply.applyLedPageSkin = [this] { features_->Led().ApplySkinPictures(); };
   return apply;
@@ -42,7 +43,7 @@ void TAudioMainForm::SkinChanged() {
   features_->RefreshEncoderPage();
   features_->RefreshVoiceEffectPage();
   ShowPageControls(m_nCurrentPage);
-  features_->Eq().ShowEqPreset(EqPresetState() - 1);
+  features_->Eq().ShowEqPreset(features_->Eq().EqPreset() - 1);
   features_->RefreshMicDisplay();
   features_->Virtual7ch1().RescaleSpeakers();
 }

@@ -32,7 +32,7 @@ void TAudioMainForm::LabelMouseUp(int tag) {
   if (forms::Label* label = FindLabelByTag(tag)) OnLabelMouseUp(*label, kButtonPress);
 }
 
-void TAudioMainForm::ToggleFeatureButton(int tag) { ToggleButtonState(tag, StateOfTag(tag)); }
+void TAudioMainForm::ToggleFeatureButton(int tag) { ToggleTagState(tag); }
 
 void TAudioMainForm::ShowPage(int page, int pageButton) {
   m_nCurrentPage = page;

@@ -6,59 +6,21 @@
 #include "forms/Shape.h"
 #include "panel/shell/MainFormAppearance.h"
 #include "panel/shell/MainFormFeatures.h"
-
-#include <array>
+#include "panel/shell/skin/SkinSetting.h"
 
 namespace vorma::shell {
 namespace {
 
-struct TwoStateButton {
-  int tag;
-  const wchar_t* upKey;
-  const wchar_t* downKey;
-  const wchar_t* languageKey;  // empty: the button has no label colour
-};
-
-constexpr std::array kTwoStateButtons{
-    TwoStateButton{7, L"EQEQENImageUp", L"EQEQENImageDown", L"LabelEQEnable"},
-    TwoStateButton{8, L"EQ3DENImageUp", L"EQ3DENImageDown", L"LableEQ3DEnable"},
-    TwoStateButton{13, L"D3FBMImageUp", L"D3FBMImageDown", L"LabelEQEnable"},
-    TwoStateButton{21, L"MicBoostImageUp", L"MicBoostImageDown", L"LabelMicBoost"},
-    TwoStateButton{22, L"MicMuteImageUp", L"MicMuteImageDown", L"LabelMicMute"},
-    TwoStateButton{47, L"VirtualEnableImageUp", L"VirtualEnableImageDown", L"Label7ch1Enable"},
-    TwoStateButton{49, L"VirtualClockwiseUpImage", L"VirtualClockwiseDownImage", L"LabelVirtualClockwise"},
-    TwoStateButton{50, L"VirtualCounterclockwiseUpImage", L"VirtualCounterclockwiseDownImage",
-                   L"LabelVirtualCounterclockwise"},
-    TwoStateButton{51, L"LedImageUp", L"LedImageDown", L""},
-    TwoStateButton{52, L"VirtualNarrowUpImage", L"VirtualNarrowDownImage", L"LabelVirtualNarrow"},
-    TwoStateButton{53, L"VirtualEnlargeUpImage", L"VirtualEnlargeDownImage", L"LabelVirtualEnlarge"},
-    TwoStateButton{54, L"DeviceActiveUpImage", L"DeviceActiveDownImage", L"DeviceInLabel"},
-    TwoStateButton{55, L"DeviceUnActiveUpImage", L"DeviceUnActiveDownImage", L"DeviceOutLabel"},
-    TwoStateButton{89, L"MicMonitorImageUp", L"MicMonitorImageDown", L"LabelMicMonitor"},
-};
-
-const TwoStateButton* TwoStateButtonOf(int tag) {
-  for (const TwoStateButton& button : kTwoStateButtons)
-    if (button.tag == tag) return &button;
-  return nullptr;
+// A state member reached through its owner's getter and setter.
+template <typename Owner>
+ButtonStateAccess Through(Owner& owner, int (Owner::*get)() const, void (Owner::*set)(int)) {
+  return {[&owner, get] { return (owner.*get)(); }, [&owner, set](int value) { (owner.*set)(value); }};
 }
 
-struct PageButton {
-  int id;
-  const wchar_t* upKey;
-  const wchar_t* downKey;
-  const wchar_t* mainLeftKey;  // empty record: the page hides the left picture
-};
-
-constexpr std::array kPageButtons{
-    PageButton{1, L"PageEQUpImage", L"PageEQDownImage", L"MainLeftImage1"},
-    PageButton{3, L"PageEffectUpImage", L"PageEffectDownImage", L"MainLeftImage2"},
-    PageButton{4, L"PageMicUpImage", L"PageMicDownImage", L"MainLeftImage3"},
-    PageButton{5, L"PageVirtual7p1UpImage", L"PageVirtual7p1DownImage", L"MainLeftImage4"},
-    PageButton{204, L"PageVMEffectUpImage", L"PageVMEffectDownImage", L""},
-    PageButton{205, L"PageENCUpImage", L"PageENCDownImage", L""},
-    PageButton{206, L"PageLEDUpImage", L"PageLEDDownImage", L""},
-};
+// A state member the window keeps itself.
+ButtonStateAccess Member(int& member) {
+  return {[&member] { return member; }, [&member](int value) { member = value; }};
+}
 
 }  // namespace
 
@@ -93,81 +55,98 @@ forms::Shape* TAudioMainForm::FindShapeByTag(int tag) {
   return nullptr;
 }
 
-int& TAudioMainForm::EqEnableState() { return features_->Eq().EqEnable(); }
-int& TAudioMainForm::EqPresetState() { return features_->Eq().EqPreset(); }
-int& TAudioMainForm::ThreeDEnableState() { return features_->ThreeD().ThreeDEnable(); }
-int& TAudioMainForm::FbmState() { return features_->ThreeD().Fbm(); }
-int& TAudioMainForm::AlphaModeState() { return features_->ThreeD().AlphaLinkMode(); }
-int& TAudioMainForm::BetaModeState() { return features_->ThreeD().BetaLinkMode(); }
-int& TAudioMainForm::Virtual7ch1State() { return features_->Virtual7ch1().Virtual7ch1Enable(); }
-int& TAudioMainForm::CwState() { return features_->Virtual7ch1().ClockwiseOn(); }
-int& TAudioMainForm::CcwState() { return features_->Virtual7ch1().CounterclockwiseOn(); }
-int& TAudioMainForm::NarrowState() { return features_->Virtual7ch1().NarrowOn(); }
-int& TAudioMainForm::EnlargeState() { return features_->Virtual7ch1().EnlargeOn(); }
-
-int& TAudioMainForm::StateOfTag(int tag) {
-  switch (tag) {
-    case 7: return EqEnableState();
-    case 8: return ThreeDEnableState();
-    case 13: return FbmState();
-    case 21: return features_->Mic().BoostState();
-    case 22: return features_->Mic().MuteState();
-    case 47: return Virtual7ch1State();
-    case 49: return CwState();
-    case 50: return CcwState();
-    case 51: return m_nLEDIndicator;
-    case 52: return NarrowState();
-    case 53: return EnlargeState();
-    case 54: return m_nDeviceIn;
-    case 55: return m_nDeviceOut;
-    case 89: return features_->Mic().MonitorState();
-    default: break;
+ButtonStateAccess TAudioMainForm::StateOf(ButtonState kind) {
+  switch (kind) {
+    case ButtonState::EqEnable: return Through(features_->Eq(), &Equalizer::EqEnable, &Equalizer::SetEqEnable);
+    case ButtonState::ThreeDEnable:
+      return Through(features_->ThreeD(), &threed::CThreeDSound::ThreeDEnable, &threed::CThreeDSound::SetThreeDEnable);
+    case ButtonState::Fbm: return Through(features_->ThreeD(), &threed::CThreeDSound::Fbm, &threed::CThreeDSound::SetFbmState);
+    case ButtonState::MicBoost:
+      return Through(features_->Mic(), &features::CMicrophonePage::BoostState, &features::CMicrophonePage::SetBoostState);
+    case ButtonState::MicMute:
+      return Through(features_->Mic(), &features::CMicrophonePage::MuteState, &features::CMicrophonePage::SetMuteState);
+    case ButtonState::MicMonitor:
+      return Through(features_->Mic(), &features::CMicrophonePage::MonitorState,
+                     &features::CMicrophonePage::SetMonitorState);
+    case ButtonState::Virtual7ch1Enable:
+      return Through(features_->Virtual7ch1(), &features::CVirtual7ch1Page::Virtual7ch1Enable,
+                     &features::CVirtual7ch1Page::SetVirtual7ch1Enable);
+    case ButtonState::Clockwise:
+      return Through(features_->Virtual7ch1(), &features::CVirtual7ch1Page::ClockwiseOn,
+                     &features::CVirtual7ch1Page::SetClockwiseOn);
+    case ButtonState::Counterclockwise:
+      return Through(features_->Virtual7ch1(), &features::CVirtual7ch1Page::CounterclockwiseOn,
+                     &features::CVirtual7ch1Page::SetCounterclockwiseOn);
+    case ButtonState::Narrow:
+      return Through(features_->Virtual7ch1(), &features::CVirtual7ch1Page::NarrowOn,
+                     &features::CVirtual7ch1Page::SetNarrowOn);
+    case ButtonState::Enlarge:
+      return Through(features_->Virtual7ch1(), &features::CVirtual7ch1Page::EnlargeOn,
+                     &features::CVirtual7ch1Page::SetEnlargeOn);
+    case ButtonState::LedIndicator: return Member(m_nLEDIndicator);
+    case ButtonState::DeviceIn: return Member(m_nDeviceIn);
+    case ButtonState::DeviceOut: return Member(m_nDeviceOut);
+    case ButtonState::None: break;
   }
-  noState_ = 0;  // a Tag without a state member: nothing reads it
-  return noState_;
+  // A Tag without a state member: nothing reads or keeps it.
+  return {[] { return 0; }, [](int) {}};
+}
+
+int TAudioMainForm::FeatureState(int tag) {
+  const WindowTag* row = WindowTagOf(tag);
+  return StateOf(row ? row->state : ButtonState::None).get();
+}
+
+void TAudioMainForm::ToggleTagState(int tag) {
+  const WindowTag* row = WindowTagOf(tag);
+  const ButtonStateAccess member = StateOf(row ? row->state : ButtonState::None);
+  int state = member.get();
+  const int before = state;
+  ToggleButtonState(tag, state);
+  // In switch mode the 7.1 button sets its member itself and leaves the given state alone.
+  if (state != before) member.set(state);
 }
 
 void TAudioMainForm::ToggleButtonState(int tag, int& state) {
-  const TwoStateButton* button = TwoStateButtonOf(tag);
-  if (!button) return;  // Tag 28 and every Tag without a row change nothing
+  const WindowTag* button = TwoStateButtonOf(tag);
+  if (!button) return;  // the sync button and every Tag without a row change nothing
   forms::Image* image = FindImageByTag(tag);
   forms::Label* label = FindLabelByTag(tag);
-  if (tag == 47 && config_.gpio.SwitchMode()) {
+  if (tag == kTagVirtual7ch1Enable && config_.gpio.SwitchMode()) {
     // A hardware switch owns 7.1: the enable state follows the switch, the picture shows it and
     // the caption stays in its normal colour.
-    if (features_) Virtual7ch1State() = GpioOnOff() != 0 ? 1 : 0;
+    if (features_) features_->Virtual7ch1().SetVirtual7ch1Enable(GpioOnOff() != 0 ? 1 : 0);
     const wchar_t* key = GpioOnOff() != 0 ? L"VirtualDisableImageDown" : L"VirtualDisableImageUp";
     if (image && appearance_->SkinRecordHasPicture(key)) ChangeImageAttr(*image, key);
     if (label) SetLabelColor(*label, button->languageKey, false);
     return;
   }
   state = state == 0 ? 1 : 0;
-  const wchar_t* key = state == 1 ? button->downKey : button->upKey;
+  const std::wstring_view key = state == 1 ? button->downKey : button->upKey;
   if (image && appearance_->SkinRecordHasPicture(key)) ChangeImageAttr(*image, key);
-  if (label && button->languageKey[0] != L'\0') SetLabelColor(*label, button->languageKey, state == 1);
+  if (label && !button->languageKey.empty()) SetLabelColor(*label, button->languageKey, state == 1);
 }
 
 void TAudioMainForm::PageButtonShow(int selected) {
   DebugWrite(L"TAudioMainForm::PageButtonShow");
-  for (const PageButton& button : kPageButtons) {
-    forms::Image* image = FindImageByTag(button.id + 22);
-    forms::Label* label = FindLabelByTag(button.id + 22);
-    const bool isSelected = button.id == selected;
+  for (const WindowTag& button : WindowTags()) {
+    if (button.opensPage == 0 || button.upKey.empty()) continue;  // the 3D page has no page image
+    forms::Image* image = FindImageByTag(button.tag);
+    forms::Label* label = FindLabelByTag(button.tag);
+    const bool isSelected = button.pageButton == selected;
     if (image) ChangeImageAttr(*image, isSelected ? button.downKey : button.upKey);
     if (isSelected)
-      if (forms::Image* left = ImageNamed(L"MainLeftImage")) ChangeImageAttr(*left, button.mainLeftKey);
-    if (label) SetLabelColor(*label, L"LabelPageEQ", isSelected);
+      if (forms::Image* left = ImageNamed(L"MainLeftImage")) ChangeImageAttr(*left, MainLeftKey(button.opensPage));
+    if (label) SetLabelColor(*label, button.languageKey, isSelected);
   }
 }
 
-void TAudioMainForm::PageImageDown(int tag) {
-  if (tag == 228 && appearance_->LedPageMode() != 1) return;  // the LED page lives in its dialog
-  PageButtonShow(tag - 22);
-  if (tag >= 226) {
-    const wchar_t* key = tag == 226 ? L"PageVMEffectDownImage" : tag == 227 ? L"PageENCDownImage" : L"PageLEDDownImage";
-    if (forms::Image* image = FindImageByTag(tag)) ChangeImageAttr(*image, key);
-  }
-  if (forms::Label* label = FindLabelByTag(tag)) OnLabelPageMouseDown(*label, forms::MouseEventArgs{});
+void TAudioMainForm::PageImageDown(const WindowTag& page) {
+  if (page.tag == kTagPageLed && appearance_->LedPageMode() != 1) return;  // the LED page lives in its dialog
+  PageButtonShow(page.pageButton);
+  if (page.tag == kTagPageVoiceEffect || page.tag == kTagPageEnc || page.tag == kTagPageLed)
+    if (forms::Image* image = FindImageByTag(page.tag)) ChangeImageAttr(*image, page.downKey);
+  if (forms::Label* label = FindLabelByTag(page.tag)) OnLabelPageMouseDown(*label, forms::MouseEventArgs{});
 }
 
 void TAudioMainForm::OnLabelPageMouseDown(forms::Control& sender, const forms::MouseEventArgs&) {
@@ -178,64 +157,59 @@ void TAudioMainForm::OnLabelPageMouseDown(forms::Control& sender, const forms::M
     return;
   }
   MainFormFeatures& features = *features_;
-  switch (sender.Tag()) {
-    case 23: case 24: case 25: case 27: {
-      const int page = sender.Tag() == 23 ? 1 : sender.Tag() == 24 ? 5 : sender.Tag() == 25 ? 2 : 4;
-      m_nCurrentPage = page;
-      PageButtonShow(sender.Tag() - 22);
-      ProcessPendingMessages();
-      features.StopCaptureMonitor();
-      break;
+  if (const WindowTag* page = PageButtonOf(sender.Tag())) {
+    const auto show = [this, page] {
+      m_nCurrentPage = page->opensPage;
+      PageButtonShow(page->pageButton);
+    };
+    switch (page->tag) {
+      case kTagPageMic:
+        show();
+        ProcessPendingMessages();
+        features.StartCaptureMonitor();
+        break;
+      case kTagPageVoiceEffect:
+        show();
+        features.StopCaptureMonitor();
+        features.RefreshVoiceEffectPage();
+        break;
+      case kTagPageEnc:
+        show();
+        features.StopCaptureMonitor();
+        features.RefreshEncoderPage();
+        break;
+      case kTagPageLed:
+        if (appearance_->LedPageMode() == 1) show();
+        features.StopCaptureMonitor();
+        break;
+      default:  // EQ, 3D, Effect and Virtual 7.1
+        show();
+        ProcessPendingMessages();
+        features.StopCaptureMonitor();
+        break;
     }
-    case 26:
-      m_nCurrentPage = 3;
-      PageButtonShow(4);
-      ProcessPendingMessages();
-      features.StartCaptureMonitor();
-      break;
-    case 226:
-      m_nCurrentPage = 8;
-      PageButtonShow(204);
-      features.StopCaptureMonitor();
-      features.RefreshVoiceEffectPage();
-      break;
-    case 227:
-      m_nCurrentPage = 7;
-      PageButtonShow(205);
-      features.StopCaptureMonitor();
-      features.RefreshEncoderPage();
-      break;
-    case 228:
-      if (appearance_->LedPageMode() == 1) {
-        m_nCurrentPage = 6;
-        PageButtonShow(206);
-      }
-      features.StopCaptureMonitor();
-      break;
-    default: break;
   }
   ProcessPendingMessages();
   ShowPageControls(m_nCurrentPage);
-  for (int tag : {23, 24, 25, 26, 228})
+  for (int tag : {kTagPageEq, kTagPage3D, kTagPageEffect, kTagPageMic, kTagPageLed})
     if (forms::Label* label = FindLabelByTag(tag)) SetLabelColor(*label, L"LabelPageEQ", false);
   if (auto* label = dynamic_cast<forms::Label*>(&sender)) SetLabelColor(*label, L"LabelPageEQ", true);
 }
 
 void TAudioMainForm::ResetFeatureButtons() {
   // Every feature goes back to off when the device goes away; the order matters to the device.
-  for (int tag : {7, 8}) {
-    StateOfTag(tag) = 1;
-    ToggleButtonState(tag, StateOfTag(tag));
-  }
+  const auto switchOff = [this](int tag) {
+    StateOf(WindowTagOf(tag)->state).set(1);
+    ToggleTagState(tag);
+  };
+  switchOff(kTagEqEnable);
+  switchOff(kTag3DEnable);
   features_->Effects().Reset();
-  for (int tag : {47, 22}) {
-    StateOfTag(tag) = 1;
-    ToggleButtonState(tag, StateOfTag(tag));
-  }
+  switchOff(kTagVirtual7ch1Enable);
+  switchOff(kTagMicMute);
   features_->ClearVoiceEffect();
   features_->ClearEncoder();
-  StateOfTag(89) = 1;
-  ToggleButtonState(89, StateOfTag(89));
+  switchOff(kTagMicMonitor);
 }
 
 void TAudioMainForm::ChangeImageAttr(forms::Image& image, std::wstring_view skinKey) {

@@ -21,9 +21,9 @@ void TAudioMainForm::ShowDeviceLabel(DeviceLabelKind kind) {
 // Down pictures: each state starts where the toggle lands on that picture.
 void TAudioMainForm::ShowDeviceIndicators(bool active) {
   int in = active ? 1 : 0;
-  ToggleButtonState(54, in);
+  ToggleButtonState(kTagDeviceIn, in);
   int out = in ? 0 : 1;
-  ToggleButtonState(55, out);
+  ToggleButtonState(kTagDeviceOut, out);
   m_nDeviceIn = in;
   m_nDeviceOut = out;
 }

@@ -91,7 +91,8 @@ void TAudioMainForm::PressSliderOrBar(forms::Control& control, POINT client) {
     StartDrag(control, DragMode::Mic);
   } else if (name == L"MicBarImage" || name == L"MicBarDownImage") {
     const SliderRange range = MicSliderRange();
-    const int top = JumpSlider(control.Tag() - (name == L"MicBarImage" ? 100 : 200), client.y, range);
+    const int slider = name == L"MicBarImage" ? SliderOfBar(control.Tag()) : SliderOfLowerBar(control.Tag());
+    const int top = JumpSlider(slider, client.y, range);
     if (range.range != 0) features_->SetMicGain((range.top + range.range - top) * 100 / range.range);
   } else if (name == L"ENCSliderImage" || name == L"ENCBarImage") {
     if (!features_->EncEnabled()) {
@@ -100,7 +101,7 @@ void TAudioMainForm::PressSliderOrBar(forms::Control& control, POINT client) {
       StartDrag(control, DragMode::Encoder);
     } else {
       const SliderRange range = appearance_->EncSlider();
-      const int top = JumpSlider(control.Tag() - 100, client.y, range);
+      const int top = JumpSlider(SliderOfBar(control.Tag()), client.y, range);
       if (range.range != 0) features_->SetEncoderLevel((range.top + range.range - top) * 30 / range.range);
       features_->RefreshEncoderPage();
     }

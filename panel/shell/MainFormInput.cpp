@@ -12,12 +12,14 @@
 namespace vorma::shell {
 namespace {
 
-bool IsSpeakerOrEnableTag(int tag) { return tag >= 39 && tag <= 47; }
+bool IsSpeakerOrEnableTag(int tag) { return IsSpeakerTag(tag) || tag == kTagVirtual7ch1Enable; }
 
-// Presses on these Tags look no label up and run without a device check: the title-bar images,
-// the 3D link modes, the sync button, the first band slider and the 7.1 rotation buttons.
+// Presses on these Tags look no label up and run without a device check: the title-bar images
+// (and every Tag below them), the 3D link modes, the sync button, the first band slider and the
+// 7.1 rotation buttons.
 bool SkipsDeviceCheckOnDown(int tag) {
-  return tag <= 1 || tag == 14 || tag == 15 || tag == 28 || tag == 29 || tag == 49 || tag == 50;
+  return tag <= kTagMinimize || tag == kTagAlphaLink || tag == kTagBetaLink || tag == kTagSync ||
+         tag == kTagEqSliderFirst || tag == kTagVirtualClockwise || tag == kTagVirtualCounterclockwise;
 }
 
 }  // namespace
@@ -26,7 +28,7 @@ bool TAudioMainForm::SwitchLockIgnores(int tag) const {
   // A hardware switch owns the 7.1 on/off state: the user cannot click the speakers or the enable
   // button, nor RESET while the switch is off; the switch's own simulated presses pass.
   if (!config_.gpio.SwitchMode() || GpioScanMode() != 0) return false;
-  return IsSpeakerOrEnableTag(tag) || (tag == 48 && GpioOnOff() == 0);
+  return IsSpeakerOrEnableTag(tag) || (tag == kTagVirtualReset && GpioOnOff() == 0);
 }
 
 void TAudioMainForm::ShowDeviceWarning() {
@@ -46,11 +48,11 @@ void TAudioMainForm::OnImageMouseDown(forms::Control& sender, const forms::Mouse
              GpioOnOff(), GpioScanMode());
   if (SwitchLockIgnores(tag)) return;
   DebugWrite(L"TAudioMainForm::OnImageMouseDown[1]");
-  if (!SkipsDeviceCheckOnDown(tag) && !DeviceActive() && tag != 4) {
+  if (!SkipsDeviceCheckOnDown(tag) && !DeviceActive() && tag != kTagMenuAbout) {
     ShowDeviceWarning();
     return;
   }
-  RunMouseDownAction(tag, sender);
+  RunMouseDownAction(tag);
 }
 
 void TAudioMainForm::OnImageMouseUp(forms::Control& sender, const forms::MouseEventArgs&) {
@@ -72,76 +74,78 @@ void TAudioMainForm::OnLabelMouseUp(forms::Control& sender, const forms::MouseEv
   if (forms::Image* image = FindImageByTag(sender.Tag())) OnImageMouseUp(*image, args);
 }
 
-void TAudioMainForm::RunMouseDownAction(int tag, forms::Control& sender) {
+void TAudioMainForm::RunMouseDownAction(int tag) {
   MainFormFeatures& features = *features_;
+  if (const int preset = EqPresetOfTag(tag)) {
+    features.Eq().SelectEqPreset(preset);
+    return;
+  }
+  if (const int effect = EffectOfTag(tag)) {
+    features.SelectEffect(effect);
+    return;
+  }
+  if (const WindowTag* page = PageButtonOf(tag)) {
+    // The 3D page image does nothing; its label switches to the page.
+    if (tag != kTagPage3D) PageImageDown(*page);
+    return;
+  }
   switch (tag) {
-    case 0: ButtonPictureDown(L"CloseImage", L"CloseImageDown", L"", L""); break;
-    case 1: ButtonPictureDown(L"MinimizeImage", L"MinimizeImageDown", L"", L""); break;
-    case 2: ButtonPictureDown(L"Menu1Image", L"Menu1ImageDown", L"Menu1Label", L"LabelMenu1"); break;
-    case 3: ButtonPictureDown(L"Menu2Image", L"Menu2ImageDown", L"Menu2Label", L"LabelMenu2"); break;
-    case 4: ButtonPictureDown(L"Menu3Image", L"Menu3ImageDown", L"Menu3Label", L"LabelMenu3"); break;
-    case 5: ButtonPictureDown(L"EQResetImage", L"EQResetImageDown", L"EQResetLabel", L"LabelEQReset"); break;
-    case 6: ButtonPictureDown(L"D3ResetImage", L"D3ResetImageDown", L"D3ResetLabel", L"Label3DReset"); break;
-    case 7: features.Eq().ToggleEqEnable(); break;
-    case 8: Toggle3DEnable(); break;
-    case 9: case 10: case 11: case 12: features.Eq().SelectEqPreset(tag - 8); break;
-    case 13: features.ThreeD().FbmButton(); break;
-    case 14: case 15: features.ThreeD().LinkButton(tag); break;
-    case 16: case 17: case 18: case 19: case 20: features.SelectEffect(tag - 15); break;
-    case 21: features.Mic().BoostClick(); break;
-    case 22: features.Mic().MuteClick(); break;
-    case 89: features.Mic().MonitorClick(); break;
-    case 23: case 25: case 26: case 27: case 226: case 227: case 228: PageImageDown(tag); break;
-    case 28: break;  // the device-sync button has no state: a press changes nothing
-    case 47: features.Virtual7ch1().EnableClick(); break;
-    case 48: features.Virtual7ch1().ResetMouseDown(); break;
-    case 49: features.Virtual7ch1().ClockwiseClick(); break;
-    case 50: features.Virtual7ch1().CounterclockwiseClick(); break;
-    case 52: features.Virtual7ch1().NarrowClick(); break;
-    case 53: features.Virtual7ch1().EnlargeClick(); break;
-    case 51: ToggleButtonState(51, m_nLEDIndicator); features.SendLedIndicator(1); break;
+    case kTagClose: case kTagMinimize: case kTagMenuSave: case kTagMenuLoad: case kTagMenuAbout: case kTagEqReset:
+    case kTag3DReset:
+      ButtonPictureDown(*WindowTagOf(tag));
+      break;
+    case kTagEqEnable: features.Eq().ToggleEqEnable(); break;
+    case kTag3DEnable: Toggle3DEnable(); break;
+    case kTagFbm: features.ThreeD().FbmButton(); break;
+    case kTagAlphaLink: case kTagBetaLink: features.ThreeD().LinkButton(tag); break;
+    case kTagMicBoost: features.Mic().BoostClick(); break;
+    case kTagMicMute: features.Mic().MuteClick(); break;
+    case kTagMicMonitor: features.Mic().MonitorClick(); break;
+    case kTagSync: break;  // the device-sync button has no state: a press changes nothing
+    case kTagVirtual7ch1Enable: features.Virtual7ch1().EnableClick(); break;
+    case kTagVirtualReset: features.Virtual7ch1().ResetMouseDown(); break;
+    case kTagVirtualClockwise: features.Virtual7ch1().ClockwiseClick(); break;
+    case kTagVirtualCounterclockwise: features.Virtual7ch1().CounterclockwiseClick(); break;
+    case kTagVirtualNarrow: features.Virtual7ch1().NarrowClick(); break;
+    case kTagVirtualEnlarge: features.Virtual7ch1().EnlargeClick(); break;
+    case kTagLedIndicator: ToggleTagState(kTagLedIndicator); features.SendLedIndicator(1); break;
     default: break;  // sliders, bars and speakers move through the drag; the rest has no action
   }
-  (void)sender;
 }
 
 void TAudioMainForm::RunMouseUpAction(int tag) {
   MainFormFeatures& features = *features_;
+  if (IsSpeakerTag(tag)) {
+    features.Virtual7ch1().SpeakerMouseUp();
+    return;
+  }
   switch (tag) {
-    case 0: ButtonPictureUp(L"CloseImage", L"CloseImageUp", L"", L""); break;
-    case 1: ButtonPictureUp(L"MinimizeImage", L"MinimizeImageUp", L"", L""); break;
-    case 2:
-      if (forms::Image* image = ImageNamed(L"Menu1Image")) ChangeImageAttr(*image, L"Menu1ImageUp");
-      profiles_->SaveProfileDialog(Hwnd());
-      if (forms::Label* label = LabelNamed(L"Menu1Label")) SetLabelColor(*label, L"LabelMenu1", false);
-      break;
-    case 3:
-      if (forms::Image* image = ImageNamed(L"Menu2Image")) ChangeImageAttr(*image, L"Menu2ImageUp");
-      profiles_->LoadProfileDialog(Hwnd());
-      if (forms::Label* label = LabelNamed(L"Menu2Label")) SetLabelColor(*label, L"LabelMenu2", false);
-      break;
-    case 4:
-      ButtonPictureUp(L"Menu3Image", L"Menu3ImageUp", L"Menu3Label", L"LabelMenu3");
-      if (DeviceActive()) ShowAboutDialog();
-      break;
-    case 5: ButtonPictureUp(L"EQResetImage", L"EQResetImageUp", L"EQResetLabel", L"LabelEQReset"); break;
-    case 6: ButtonPictureUp(L"D3ResetImage", L"D3ResetImageUp", L"D3ResetLabel", L"Label3DReset"); break;
-    case 39: case 40: case 41: case 42: case 43: case 44: case 45: case 46:
-      features.Virtual7ch1().SpeakerMouseUp();
-      break;
-    case 48: features.Virtual7ch1().ResetMouseUp(); break;
-    case 51: ToggleButtonState(51, m_nLEDIndicator); features.SendLedIndicator(0); break;
-    case 226: case 227: {
-      forms::Image* image = FindImageByTag(tag);
-      const wchar_t* down = tag == 226 ? L"PageVMEffectDownImage" : L"PageENCDownImage";
-      const wchar_t* up = tag == 226 ? L"PageVMEffectUpImage" : L"PageENCUpImage";
-      if (image) ChangeImageAttr(*image, DeviceActive() ? down : up);
+    case kTagClose: case kTagMinimize: case kTagEqReset: case kTag3DReset: ButtonPictureUp(*WindowTagOf(tag)); break;
+    case kTagMenuSave: case kTagMenuLoad: {
+      // The Up picture before the dialog, the caption's colour after it.
+      const WindowTag& button = *WindowTagOf(tag);
+      if (forms::Image* image = ImageNamed(button.image)) ChangeImageAttr(*image, button.upKey);
+      if (tag == kTagMenuSave) profiles_->SaveProfileDialog(Hwnd());
+      else profiles_->LoadProfileDialog(Hwnd());
+      if (forms::Label* label = LabelNamed(button.label)) SetLabelColor(*label, button.languageKey, false);
       break;
     }
-    case 228:
-      if (forms::Image* image = FindImageByTag(228)) {
-        if (appearance_->LedPageMode() != 1) ChangeImageAttr(*image, L"PageLEDUpImage");
-        else if (DeviceActive()) ChangeImageAttr(*image, L"PageLEDDownImage");
+    case kTagMenuAbout:
+      ButtonPictureUp(*WindowTagOf(tag));
+      if (DeviceActive()) ShowAboutDialog();
+      break;
+    case kTagVirtualReset: features.Virtual7ch1().ResetMouseUp(); break;
+    case kTagLedIndicator: ToggleTagState(kTagLedIndicator); features.SendLedIndicator(0); break;
+    case kTagPageVoiceEffect: case kTagPageEnc: {
+      const WindowTag& page = *WindowTagOf(tag);
+      if (forms::Image* image = FindImageByTag(tag)) ChangeImageAttr(*image, DeviceActive() ? page.downKey : page.upKey);
+      break;
+    }
+    case kTagPageLed:
+      if (forms::Image* image = FindImageByTag(kTagPageLed)) {
+        const WindowTag& page = *WindowTagOf(kTagPageLed);
+        if (appearance_->LedPageMode() != 1) ChangeImageAttr(*image, page.upKey);
+        else if (DeviceActive()) ChangeImageAttr(*image, page.downKey);
       }
       break;
     default: break;
@@ -149,20 +153,18 @@ void TAudioMainForm::RunMouseUpAction(int tag) {
 }
 
 // A button's pressed look: the Down picture only when the skin has one, the label's down colour.
-void TAudioMainForm::ButtonPictureDown(std::wstring_view image, std::wstring_view skinKey, std::wstring_view label,
-                                       std::wstring_view languageKey) {
-  forms::Image* control = ImageNamed(image);
-  if (control && appearance_->SkinRecordHasPicture(skinKey)) ChangeImageAttr(*control, skinKey);
-  if (!label.empty())
-    if (forms::Label* caption = LabelNamed(label)) SetLabelColor(*caption, languageKey, true);
+void TAudioMainForm::ButtonPictureDown(const WindowTag& button) {
+  forms::Image* control = ImageNamed(button.image);
+  if (control && appearance_->SkinRecordHasPicture(button.downKey)) ChangeImageAttr(*control, button.downKey);
+  if (!button.label.empty())
+    if (forms::Label* caption = LabelNamed(button.label)) SetLabelColor(*caption, button.languageKey, true);
 }
 
 // The released look: the Up record always (an empty one hides the button), the label's up colour.
-void TAudioMainForm::ButtonPictureUp(std::wstring_view image, std::wstring_view skinKey, std::wstring_view label,
-                                     std::wstring_view languageKey) {
-  if (forms::Image* control = ImageNamed(image)) ChangeImageAttr(*control, skinKey);
-  if (!label.empty())
-    if (forms::Label* caption = LabelNamed(label)) SetLabelColor(*caption, languageKey, false);
+void TAudioMainForm::ButtonPictureUp(const WindowTag& button) {
+  if (forms::Image* control = ImageNamed(button.image)) ChangeImageAttr(*control, button.upKey);
+  if (!button.label.empty())
+    if (forms::Label* caption = LabelNamed(button.label)) SetLabelColor(*caption, button.languageKey, false);
 }
 
 // The close image only puts the panel into the tray; the tray menu's Close ends it.
@@ -176,10 +178,10 @@ bool TAudioMainForm::BeeBoxTicked() {
 }
 
 void TAudioMainForm::Toggle3DEnable() {
-  ToggleButtonState(8, ThreeDEnableState());
+  ToggleTagState(kTag3DEnable);
   // 3D and virtual 7.1 cannot run together on some devices: 3D wins, 7.1 goes off with its
   // rotation, and their buttons stay hidden until the next page switch shows them again.
-  if (ThreeDEnableState() == 1 && config_.exclusive3DV7ch1 == 1) features_->Virtual7ch1().SwitchOffFor3D();
+  if (features_->ThreeD().ThreeDEnable() == 1 && config_.exclusive3DV7ch1 == 1) features_->Virtual7ch1().SwitchOffFor3D();
   features_->ThreeD().ApplyThreeDEnable();
 }
 

@@ -66,7 +66,7 @@ void TAudioMainForm::LoadLedKeys(const std::wstring& path) {
   if (!value.empty()) {
     // The button shows the loaded state: the toggle lands on it from the other one.
     m_nLEDIndicator = LenientInteger(value) != 0 ? 0 : 1;
-    ToggleButtonState(51, m_nLEDIndicator);
+    ToggleButtonState(kTagLedIndicator, m_nLEDIndicator);
     features_->SyncLedIndicator(m_nLEDIndicator);
   }
   features_->Led().LoadLEDUI(path);

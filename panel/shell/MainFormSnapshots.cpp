@@ -19,14 +19,9 @@ std::wstring EnvironmentValue(const wchar_t* name) {
   return length > 0 && length < MAX_PATH ? std::wstring(value, length) : std::wstring();
 }
 
-struct SnapshotPage {
-  int page;
-  int pageButton;
-};
-
 // Strip order: EQ, 3D, Effect, Mic, Virtual 7.1, LED, ENC, voice effect.
-constexpr std::array kSnapshotPages{SnapshotPage{1, 1}, SnapshotPage{5, 2}, SnapshotPage{2, 3}, SnapshotPage{3, 4},
-                                    SnapshotPage{4, 5}, SnapshotPage{6, 206}, SnapshotPage{7, 205}, SnapshotPage{8, 204}};
+constexpr std::array kSnapshotPageButtons{kTagPageEq,          kTagPage3D, kTagPageEffect, kTagPageMic,
+                                          kTagPageVirtual7ch1, kTagPageLed, kTagPageEnc,    kTagPageVoiceEffect};
 
 }  // namespace
 
@@ -35,17 +30,19 @@ void TAudioMainForm::SaveSnapshotsWhenAsked() {
   if (folder.empty()) return;
   if (folder.back() != L'\\' && folder.back() != L'/') folder += L'\\';
   const int shownPage = m_nCurrentPage;
-  for (const SnapshotPage& snapshot : kSnapshotPages) {
-    m_nCurrentPage = snapshot.page;
+  for (int tag : kSnapshotPageButtons) {
+    const WindowTag& snapshot = *PageButtonOf(tag);
+    m_nCurrentPage = snapshot.opensPage;
     PageButtonShow(snapshot.pageButton);
-    ShowPageControls(snapshot.page);
-    const std::wstring path = folder + SkinName() + L"-" + LanguageName() + L"-" + std::to_wstring(snapshot.page) + L".png";
+    ShowPageControls(snapshot.opensPage);
+    const std::wstring path =
+        folder + SkinName() + L"-" + LanguageName() + L"-" + std::to_wstring(snapshot.opensPage) + L".png";
     if (RenderToPng(path)) DebugPrint(L"===== snapshot %ls =====\n", path.c_str());
     else DebugPrint(L"***** snapshot %ls could not be saved *****\n", path.c_str());
   }
   m_nCurrentPage = shownPage;
-  for (const SnapshotPage& snapshot : kSnapshotPages)
-    if (snapshot.page == shownPage) PageButtonShow(snapshot.pageButton);
+  for (int tag : kSnapshotPageButtons)
+    if (PageButtonOf(tag)->opensPage == shownPage) PageButtonShow(PageButtonOf(tag)->pageButton);
   ShowPageControls(shownPage);
   if (EnvironmentValue(L"VORMA_SNAPSHOT_CLOSE") == L"1") PostMessageW(Hwnd(), WM_CLOSE, 0, 0);
 }

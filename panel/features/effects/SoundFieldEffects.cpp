@@ -29,10 +29,10 @@ void CSoundFieldEffects::SelectEffect(int effect) {
 void CSoundFieldEffects::ShowEffect(int effect) {
   for (int n = 1; n <= kEffectCount; ++n) {
     const bool selected = n == effect;
-    const std::wstring key = std::wstring(L"EffectButton") + EffectSkinName(n) + (selected ? L"ImageDown" : L"ImageUp");
-    if (forms::Image* image = controls_.FindImageByTag(15 + n)) controls_.ChangeImageAttr(*image, key);
-    if (forms::Label* label = controls_.FindLabelByTag(15 + n))
-      controls_.SetLabelColor(*label, L"LabelEffectNothing", selected);
+    const WindowTag& row = *WindowTagOf(EffectTag(n));
+    if (forms::Image* image = controls_.FindImageByTag(row.tag))
+      controls_.ChangeImageAttr(*image, selected ? row.downKey : row.upKey);
+    if (forms::Label* label = controls_.FindLabelByTag(row.tag)) controls_.SetLabelColor(*label, row.languageKey, selected);
   }
   if (const wchar_t* name = EffectSkinName(effect))
     if (forms::Image* picture = controls_.ImageNamed(L"EffectPicImage"))

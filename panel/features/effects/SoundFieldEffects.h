@@ -3,17 +3,16 @@
 // current effect (1-5, stored in profiles as CurrentEffect), draws the five buttons and the effect
 // picture, and sends the choice to the filter driver's control device.
 //
-// Effect n lives on the image and label with Tag 15 + n. The buttons of effects 3 and 5 carry each
-// other's names in the form (EffectButtonStoneGalleryImage has Tag 18, the Bathroom effect), so
+// Effect n lives on the image and label with Tag EffectTag(n). The buttons of effects 3 and 5 carry
+// each other's names in the form (EffectButtonStoneGalleryImage shows the Bathroom effect), so
 // everything here goes by Tag, never by name.
 
 #include "panel/features/FeatureContext.h"
+#include "panel/features/MainWindowTags.h"
 
 namespace vorma::features {
 
-inline constexpr int kFirstEffectTag = 16;
-inline constexpr int kLastEffectTag = 20;
-inline constexpr int kEffectCount = 5;
+inline constexpr int kEffectCount = kEffectTagCount;
 
 // The name part of effect n's skin records: EffectButton<name>ImageUp/Down, EffectPic<name>Image.
 const wchar_t* EffectSkinName(int effect);
@@ -22,10 +21,10 @@ class CSoundFieldEffects {
 public:
   explicit CSoundFieldEffects(FeatureContext& context);
 
-  // The current effect; the window's tables and the profiles read and write it.
-  int& CurrentEffect() { return effect_; }
+  // The current effect; the window's tables and the profiles read it.
+  int CurrentEffect() const { return effect_; }
 
-  // Effect buttons (Tags 16-20, effect = Tag - 15) and profile load: remember, show and send.
+  // Effect buttons (effect = EffectOfTag(Tag)) and profile load: remember, show and send.
   void SelectEffect(int effect);
   // Down picture and pressed colour for the current effect, Up and released for the other four,
   // and the effect's picture (none for a value outside 1-5).

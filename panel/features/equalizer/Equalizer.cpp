@@ -13,7 +13,7 @@ namespace vorma {
 namespace {
 
 bool ValidSlot(int slot) { return slot >= 0 && slot < kEqPresetCount; }
-bool IsEqSliderTag(int tag) { return tag >= kEqSliderTag && tag < kEqSliderTag + kEqBandCount; }
+bool IsEqSliderTag(int tag) { return EqBandOfSlider(tag).has_value(); }
 
 }  // namespace
 
@@ -56,7 +56,7 @@ int Equalizer::ShowEqPreset(int slot) {
     // The window's two-state primitive flips the state it is given: hand it the opposite of EQ
     // enable so that the button ends up showing EQ enable itself.
     int shown = m_nEqEnable ? 0 : 1;
-    window_.ToggleButtonState(kEqEnableTag, shown);
+    window_.ToggleButtonState(kTagEqEnable, shown);
   }
   return kEqDone;
 }
@@ -65,11 +65,11 @@ void Equalizer::ShowBand(int slot, int band, const SliderRange& track) {
   const std::uint16_t code = m_current.codes[band];
   const int offset = SliderOffsetFromEqCode(code, track.range);
   m_sliderOffsets[slot][band] = offset;
-  const int tag = kEqSliderTag + band;
+  const int tag = EqSliderTag(band);
   forms::Image* slider = window_.FindImageByTag(tag);
   if (!slider) return;
   slider->SetTop(track.top + offset);
-  if (forms::Image* barDown = window_.FindImageByTag(tag + kEqBarDownTagOffset)) {
+  if (forms::Image* barDown = window_.FindImageByTag(LowerBarOfSlider(tag))) {
     barDown->SetAutoSize(false);
     // A skin may place the bar below the slider's top position; a control never gets a negative
     // height.
@@ -83,17 +83,14 @@ void Equalizer::ShowBand(int slot, int band, const SliderRange& track) {
 }
 
 void Equalizer::RedrawPresetButtons() {
-  static constexpr const wchar_t* kUpKeys[] = {L"EQS1ImageUp", L"EQS2ImageUp", L"EQS3ImageUp", L"EQS4ImageUp"};
-  static constexpr const wchar_t* kDownKeys[] = {L"EQS1ImageDown", L"EQS2ImageDown", L"EQS3ImageDown",
-                                                 L"EQS4ImageDown"};
   for (int preset = 1; preset <= kEqPresetCount; ++preset) {
     const bool selected = preset == m_nEQPreset;
-    const int tag = kEqPresetTag + preset - 1;
-    if (forms::Image* button = window_.FindImageByTag(tag))
-      window_.ChangeImageAttr(*button, selected ? kDownKeys[preset - 1] : kUpKeys[preset - 1]);
-    if (forms::Label* label = window_.FindLabelByTag(tag)) window_.SetLabelColor(*label, L"LabelEQS1", selected);
+    const WindowTag& row = *WindowTagOf(EqPresetTag(preset));
+    if (forms::Image* button = window_.FindImageByTag(row.tag))
+      window_.ChangeImageAttr(*button, selected ? row.downKey : row.upKey);
+    if (forms::Label* label = window_.FindLabelByTag(row.tag)) window_.SetLabelColor(*label, row.languageKey, selected);
   }
-  forms::Label* selectedLabel = window_.FindLabelByTag(kEqPresetTag + m_nEQPreset - 1);
+  forms::Label* selectedLabel = window_.FindLabelByTag(EqPresetTag(m_nEQPreset));
   forms::Label* sx = window_.LabelNamed(L"SXLabel");
   if (selectedLabel && sx) sx->SetCaption(selectedLabel->Caption());
 }
@@ -109,7 +106,7 @@ void Equalizer::SelectEqPreset(int preset) {
 }
 
 void Equalizer::ToggleEqEnable() {
-  window_.ToggleButtonState(kEqEnableTag, m_nEqEnable);
+  window_.ToggleButtonState(kTagEqEnable, m_nEqEnable);
   StoreEqPreset(m_nEQPreset - 1);
   ApplyEqOnOff(m_nEqEnable);
 }
@@ -121,14 +118,14 @@ void Equalizer::MoveEqSlider(int sliderTag, int top) {
   const SliderRange track = window_.EqSliderRange();
   slider->SetTop(std::clamp(top, track.top, track.top + std::max(0, track.range)));
   SetEqBandFromSlider(sliderTag, DeviceSync());
-  m_sliderOffsets[m_nEQPreset - 1][sliderTag - kEqSliderTag] = slider->Top() - track.top;
+  m_sliderOffsets[m_nEQPreset - 1][*EqBandOfSlider(sliderTag)] = slider->Top() - track.top;
   StoreEqPreset(m_nEQPreset - 1);
   ShowEqPreset(m_nEQPreset - 1);
 }
 
 void Equalizer::JumpEqSlider(int barTag, int clickY) {
-  int sliderTag = barTag - kEqBarTagOffset;
-  if (!IsEqSliderTag(sliderTag)) sliderTag = barTag - kEqBarDownTagOffset;
+  int sliderTag = SliderOfBar(barTag);
+  if (!IsEqSliderTag(sliderTag)) sliderTag = SliderOfLowerBar(barTag);
   if (!IsEqSliderTag(sliderTag)) return;
   forms::Image* slider = window_.FindImageByTag(sliderTag);
   if (!slider) return;

@@ -12,6 +12,7 @@
 
 #include "panel/device/DevicePorts.h"
 #include "panel/features/FeatureContext.h"
+#include "panel/features/MainWindowTags.h"
 #include "panel/features/equalizer/DeviceConfigImage.h"
 #include "panel/features/equalizer/EqPresetRecord.h"
 
@@ -22,14 +23,6 @@
 #include <vector>
 
 namespace vorma {
-
-// Tags of the page's controls. Band b: slider kEqSliderTag + b, bar + 100, bar-down + 200, and the
-// value label shares the slider's Tag.
-inline constexpr int kEqEnableTag = 7;
-inline constexpr int kEqPresetTag = 9;  // S1; S2..S4 follow
-inline constexpr int kEqSliderTag = 29;
-inline constexpr int kEqBarTagOffset = 100;
-inline constexpr int kEqBarDownTagOffset = 200;
 
 // Configuration values the page reads.
 struct EqualizerSettings {
@@ -64,10 +57,13 @@ public:
   Equalizer& operator=(const Equalizer&) = delete;
 
   // --- state the window's buttons and the profiles reach ---
-  int& EqEnable() { return m_nEqEnable; }        // EQ-EN; the window's ToggleButtonState(7, ...) flips it
-  int& EqPreset() { return m_nEQPreset; }        // current preset 1..4
-  int& EqFromEeprom() { return m_nEqFromEeprom; }        // profile key EQFromEEPROM
-  int& DefaultEqEnable() { return m_nDefaultEqEnable; }  // DefaultProfile.ini EQEN
+  int EqEnable() const { return m_nEqEnable; }  // EQ-EN (Tag kTagEqEnable)
+  void SetEqEnable(int enable) { m_nEqEnable = enable; }
+  int EqPreset() const { return m_nEQPreset; }  // current preset 1..4
+  int EqFromEeprom() const { return m_nEqFromEeprom; }  // profile key EQFromEEPROM
+  void SetEqFromEeprom(int fromEeprom) { m_nEqFromEeprom = fromEeprom; }
+  int DefaultEqEnable() const { return m_nDefaultEqEnable; }  // DefaultProfile.ini EQEN
+  void SetDefaultEqEnable(int enable) { m_nDefaultEqEnable = enable; }
   void SetSaving(bool saving) { m_bSaving = saving; }    // set by the profile writer
   bool Flat() const { return m_bFlat; }
   bool ThreeDFromEepromDefault() const { return m_b3DFromEepromDefault; }  // flag D of the EEPROM bank
@@ -94,13 +90,13 @@ public:
   void SyncEqFromDevice();
   int WriteEqEnableAndBands(int enable);
 
-  // The EQ-EN button (Tag 7): flips EQ enable and its picture, stores the current preset and
-  // switches the equaliser; the band registers are left alone.
+  // The EQ-EN button (kTagEqEnable): flips EQ enable and its picture, stores the current preset
+  // and switches the equaliser; the band registers are left alone.
   void ToggleEqEnable();
   // Drag mode 1: the slider with `sliderTag` moved to `top` (window coordinates, clamped to the
   // track); the band follows, the current preset is stored and shown again.
   void MoveEqSlider(int sliderTag, int top);
-  // A press on a band's bar (Tags 129-133) or bar-down image (229-233) at window y `clickY`: the
+  // A press on a band's bar or its lower bar at window y `clickY`: the
   // slider jumps so that its middle is at the press, then as MoveEqSlider.
   void JumpEqSlider(int barTag, int clickY);
 

@@ -22,8 +22,9 @@ int EndTransaction(HidConnection& device, int result) {
 }  // namespace
 
 int Equalizer::SetEqBandFromSlider(int sliderTag, bool write) {
-  const int band = sliderTag - kEqSliderTag;
-  if (band < 0 || band >= kEqBandCount) return kEqNoSlotOrDevice;
+  const std::optional<int> sliderBand = EqBandOfSlider(sliderTag);
+  if (!sliderBand) return kEqNoSlotOrDevice;
+  const int band = *sliderBand;
   forms::Image* slider = window_.FindImageByTag(sliderTag);
   if (!slider) return kEqNoSlotOrDevice;
   const SliderRange track = window_.EqSliderRange();

@@ -104,7 +104,7 @@ void Equalizer::ResetEq() {
   std::unique_ptr<HidConnection> device = OpenHid();
   if (!device) return;
   if (DeviceSync()) {
-    for (int band = 0; band < kEqBandCount; ++band) SetEqBandFromSlider(kEqSliderTag + band, true);
+    for (int band = 0; band < kEqBandCount; ++band) SetEqBandFromSlider(EqSliderTag(band), true);
     WriteAllEqBands(*device, m_current);
   }
   EndRegisterWrites(*device);

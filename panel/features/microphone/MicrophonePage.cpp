@@ -69,7 +69,7 @@ void CMicrophonePage::MoveSliderTo(int top) {
   }
 }
 
-// The two-state display of Tag 21 or 22 for a state read from Windows.
+// The two-state display of boost or mute for a state read from Windows.
 void CMicrophonePage::ShowSwitch(int tag, int& state, bool on) {
   state = on ? 0 : 1;
   controls_.ToggleButtonState(tag, state);

@@ -2,7 +2,7 @@
 // The microphone page: the device's capture endpoint in Windows (gain slider, boost, mute), the
 // four ways of switching microphone monitoring, the listen-to-device check box and the level meter.
 // The page owns the boost, mute and monitor states and the held endpoint; the main window routes
-// its Tags (21 boost, 22 mute, 38 slider, 89 monitor, 138/238 bar), drag mode 2, MM_WIM_DATA, page
+// its Tags (boost, mute, monitor, the slider and its bars), drag mode 2, MM_WIM_DATA, page
 // switches, start-up and device activation here.
 //
 // On Core Audio systems (OS class 6) every Windows operation goes to the device's capture endpoint:
@@ -12,6 +12,7 @@
 
 #include "panel/device/audio/AudioEndpoints.h"
 #include "panel/features/FeatureContext.h"
+#include "panel/features/MainWindowTags.h"
 #include "panel/features/microphone/CaptureLoopback.h"
 #include "panel/features/microphone/LevelMeter.h"
 #include "panel/features/microphone/MicrophoneHost.h"
@@ -20,12 +21,6 @@
 
 namespace vorma::features {
 
-inline constexpr int kTagMicBoost = 21;
-inline constexpr int kTagMicMute = 22;
-inline constexpr int kTagMicSlider = 38;
-inline constexpr int kTagMicMonitor = 89;
-inline constexpr int kTagMicBar = 138;
-inline constexpr int kTagMicBarDown = 238;
 inline constexpr int kCoreAudioSystem = 6;
 
 struct MicrophoneSettings {
@@ -41,9 +36,12 @@ public:
   CMicrophonePage(FeatureContext& context, MicrophoneHost& host, AudioEndpointPort& audio,
                   MicrophoneSettings settings);
 
-  int& BoostState() { return boost_; }
-  int& MuteState() { return mute_; }
-  int& MonitorState() { return monitor_; }
+  int BoostState() const { return boost_; }
+  int MuteState() const { return mute_; }
+  int MonitorState() const { return monitor_; }
+  void SetBoostState(int on) { boost_ = on; }
+  void SetMuteState(int on) { mute_ = on; }
+  void SetMonitorState(int on) { monitor_ = on; }
   const MicrophoneSettings& Settings() const { return settings_; }
   bool LoopbackRunning() const { return loopback_.Running(); }
 
@@ -56,9 +54,9 @@ public:
   void ShowMicSwitches();  // boost and mute from Windows onto their buttons
 
   // --- input ---
-  void BoostClick();       // Tag 21: toggle, then boost to Windows
-  void MuteClick();        // Tag 22: toggle, then mute to Windows
-  void MonitorClick();     // Tag 89: toggle, then SetMicMonitor
+  void BoostClick();       // kTagMicBoost: toggle, then boost to Windows
+  void MuteClick();        // kTagMicMute: toggle, then mute to Windows
+  void MonitorClick();     // kTagMicMonitor: toggle, then SetMicMonitor
   void SetMicMonitor(bool on);
   // Drag mode 2: the slider's proposed top (its top at the press plus the cursor's movement).
   void DragSlider(int proposedTop);

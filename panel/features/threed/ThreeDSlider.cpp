@@ -41,8 +41,8 @@ void CThreeDSound::Update3DFromSlider(std::wstring_view sliderName, int top) {
 }
 
 void CThreeDSound::LinkButton(int tag) {
-  if (tag != kAlphaLinkTag && tag != kBetaLinkTag) return;
-  const bool alpha = tag == kAlphaLinkTag;
+  if (tag != kTagAlphaLink && tag != kTagBetaLink) return;
+  const bool alpha = tag == kTagAlphaLink;
   int& mode = alpha ? m_nAlphaMode : m_nBetaMode;
   mode = NextLinkMode(mode);
   forms::Image* image = window_.ImageNamed(alpha ? L"D3AlphaImage" : L"D3BetaImage");

@@ -188,9 +188,9 @@ void CThreeDSound::Show3DButtons(int fbm, int enable) {
   if (!context_.DeviceActive()) return;
   // The two-state primitive flips what it is given: hand it the opposite to show the wanted state.
   int shown = fbm ? 0 : 1;
-  window_.ToggleButtonState(kFbmTag, shown);
+  window_.ToggleButtonState(kTagFbm, shown);
   shown = enable ? 0 : 1;
-  window_.ToggleButtonState(kThreeDEnableTag, shown);
+  window_.ToggleButtonState(kTag3DEnable, shown);
 }
 
 void CThreeDSound::ApplyThreeDEnable() {
@@ -205,7 +205,7 @@ void CThreeDSound::SwitchOffForVirtual7ch1() {
 }
 
 void CThreeDSound::FbmButton() {
-  window_.ToggleButtonState(kFbmTag, m_nFBM);
+  window_.ToggleButtonState(kTagFbm, m_nFBM);
   SetFBM(m_nFBM);
 }
 

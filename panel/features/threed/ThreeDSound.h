@@ -12,6 +12,7 @@
 
 #include "panel/device/DevicePorts.h"
 #include "panel/features/FeatureContext.h"
+#include "panel/features/MainWindowTags.h"
 #include "panel/features/threed/ThreeDRecord.h"
 
 #include <cstdint>
@@ -82,12 +83,6 @@ enum RecordTransactionResult : int {
   kTransactionEndFailed = 7,
 };
 
-// Tags of the 3D controls the feature redraws.
-inline constexpr int kThreeDEnableTag = 8;
-inline constexpr int kFbmTag = 13;
-inline constexpr int kAlphaLinkTag = 14;
-inline constexpr int kBetaLinkTag = 15;
-
 class CThreeDSound {
 public:
   // Slider and reset writes go to the device only while the context's device-sync flag is set.
@@ -96,13 +91,17 @@ public:
   CThreeDSound& operator=(const CThreeDSound&) = delete;
 
   // --- state the window's two-state buttons and the other features flip or read ---
-  int& ThreeDEnable() { return m_n3DEnable; }      // 3D-EN (Tag 8)
-  int& Fbm() { return m_nFBM; }                    // FBM button (Tag 13)
-  int& ThreeDFromEeprom() { return m_n3DFromEeprom; }  // profile key 3DFromEEPROM
-  int& Default3DEnable() { return m_nDefault3DEnable; }  // DefaultProfile.ini key 3DEN
+  int ThreeDEnable() const { return m_n3DEnable; }  // 3D-EN (kTag3DEnable)
+  void SetThreeDEnable(int enable) { m_n3DEnable = enable; }
+  int Fbm() const { return m_nFBM; }  // FBM button (kTagFbm)
+  void SetFbmState(int fbm) { m_nFBM = fbm; }
+  int ThreeDFromEeprom() const { return m_n3DFromEeprom; }  // profile key 3DFromEEPROM
+  void SetThreeDFromEeprom(int fromEeprom) { m_n3DFromEeprom = fromEeprom; }
+  int Default3DEnable() const { return m_nDefault3DEnable; }  // DefaultProfile.ini key 3DEN
+  void SetDefault3DEnable(int enable) { m_nDefault3DEnable = enable; }
   int Device3DState() const { return m_nDevice3DState; }  // last answer of Is3D_Enable
-  int& AlphaLinkMode() { return m_nAlphaMode; }   // -1 until the first click, then 0, 1, 2
-  int& BetaLinkMode() { return m_nBetaMode; }
+  int AlphaLinkMode() const { return m_nAlphaMode; }      // -1 until the first click, then 0, 1, 2
+  int BetaLinkMode() const { return m_nBetaMode; }
   const ThreeDRecord& Record() const { return m_record; }
   bool MutuallyExclusive() const { return settings_.mutuallyExclusive == 1; }
 
@@ -131,14 +130,14 @@ public:
   void Show3DButtons(int fbm, int enable);
 
   // --- button and drag actions ---
-  // Tag 8 after the window toggled 3D-EN and applied its exclusivity rule: Apply3DOnOff and
+  // kTag3DEnable after the window toggled 3D-EN and applied its exclusivity rule: Apply3DOnOff and
   // Write3DEnableBit with the new state.
   void ApplyThreeDEnable();
   // The exclusivity rule of the 7ch1-EN button: 3D enable := 0, applied off in the SDK and in
   // register 0x100. The window redraws and hides 3D-EN itself.
   void SwitchOffForVirtual7ch1();
-  void FbmButton();         // Tag 13: toggle FBM and its picture, then SetFBM
-  void LinkButton(int tag); // Tags 14 (alpha) and 15 (beta): next mode and its picture
+  void FbmButton();         // kTagFbm: toggle FBM and its picture, then SetFBM
+  void LinkButton(int tag); // kTagAlphaLink and kTagBetaLink: next mode and its picture
   void D3ResetImageClick() { Reset3D(); }
   // Drag mode 4: the named slider is at `top` (clamped to 105..225 again here); moves the linked
   // slider, recomputes the values and writes them in two transactions, left then right.

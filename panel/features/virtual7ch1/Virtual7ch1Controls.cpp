@@ -53,7 +53,7 @@ void CVirtual7ch1Page::EnableClick() {
   if (settings_.exclusive3DV7ch1 == 1 && enable_ == 1) {
     host_.SwitchThreeDOff();
     int shown = 1;
-    controls_.ToggleButtonState(8, shown);
+    controls_.ToggleButtonState(kTag3DEnable, shown);
     if (forms::Image* button = controls_.ImageNamed(L"EQ3DENImage")) button->SetVisible(false);
   }
   ApplySpeakerLayout();

@@ -5,19 +5,13 @@
 // parameter arrays); the main window routes its Tags, drag, timer, start-up and tear-down here.
 
 #include "panel/features/FeatureContext.h"
+#include "panel/features/MainWindowTags.h"
 #include "panel/features/virtual7ch1/SpeakerLayout.h"
 #include "panel/features/virtual7ch1/Virtual7ch1Host.h"
 
 #include <string>
 
 namespace vorma::features {
-
-inline constexpr int kTagVirtual7ch1Enable = 47;
-inline constexpr int kTagVirtualReset = 48;
-inline constexpr int kTagVirtualClockwise = 49;
-inline constexpr int kTagVirtualCounterclockwise = 50;
-inline constexpr int kTagVirtualNarrow = 52;
-inline constexpr int kTagVirtualEnlarge = 53;
 
 struct Virtual7ch1Settings {
   int oldVersion = 0;                // [Version] OldVersion: the old layout
@@ -32,20 +26,26 @@ class CVirtual7ch1Page {
 public:
   CVirtual7ch1Page(FeatureContext& context, Virtual7ch1Host& host, Virtual7ch1Settings settings);
 
-  // State members; the two-state buttons flip them by reference.
-  int& Virtual7ch1Enable() { return enable_; }
-  int& ClockwiseOn() { return clockwise_; }
-  int& CounterclockwiseOn() { return counterclockwise_; }
-  int& NarrowOn() { return narrow_; }
-  int& EnlargeOn() { return enlarge_; }
+  // The states of the page's two-state buttons; the window sets them through the setters, the
+  // page's own buttons flip them.
+  int Virtual7ch1Enable() const { return enable_; }
+  int ClockwiseOn() const { return clockwise_; }
+  int CounterclockwiseOn() const { return counterclockwise_; }
+  int NarrowOn() const { return narrow_; }
+  int EnlargeOn() const { return enlarge_; }
+  void SetVirtual7ch1Enable(int enable) { enable_ = enable; }
+  void SetClockwiseOn(int on) { clockwise_ = on; }
+  void SetCounterclockwiseOn(int on) { counterclockwise_ = on; }
+  void SetNarrowOn(int on) { narrow_ = on; }
+  void SetEnlargeOn(int on) { enlarge_ = on; }
   const SpeakerPolarRecord& SpeakerPolars() const { return polar_; }
   // The test tone parks the speakers on its own orbit and gives them their entries back after.
   SpeakerPolarRecord& SpeakerPolarEntries() { return polar_; }
   float Scalar() const { return settings_.scalar; }
   // 7ch1EN of DefaultProfile.ini, read at creation; used at every device activation.
-  int& DefaultEnable() { return defaultEnable_; }
+  int DefaultEnable() const { return defaultEnable_; }
   // 7ch1EN of the profile loaded last (after the 3D exclusion); used at device activation.
-  int& LastProfileEnable() { return lastProfileEnable_; }
+  int LastProfileEnable() const { return lastProfileEnable_; }
 
   // --- the operations of the page ---
   // Icon positions to polar form: into `target` and, as floats, into the parameter arrays.
@@ -64,17 +64,17 @@ public:
   void SendScalar();
 
   // --- Tags, drag and timer ---
-  void EnableClick();                // Tag 47 mouse-down
-  void ResetMouseDown() { ShowResetButton(true); }   // Tag 48 mouse-down picture
-  void ResetMouseUp() { ShowResetButton(false); }    // Tag 48 mouse-up picture
+  void EnableClick();                // kTagVirtual7ch1Enable mouse-down
+  void ResetMouseDown() { ShowResetButton(true); }   // kTagVirtualReset mouse-down picture
+  void ResetMouseUp() { ShowResetButton(false); }    // kTagVirtualReset mouse-up picture
   void ResetClick();                 // VirtualResetImageClick / VirtualResetLabelClick
-  void ClockwiseClick();             // Tag 49 mouse-down
-  void CounterclockwiseClick();      // Tag 50 mouse-down
-  void NarrowClick();                // Tag 52 mouse-down
-  void EnlargeClick();               // Tag 53 mouse-down
+  void ClockwiseClick();             // kTagVirtualClockwise mouse-down
+  void CounterclockwiseClick();      // kTagVirtualCounterclockwise mouse-down
+  void NarrowClick();                // kTagVirtualNarrow mouse-down
+  void EnlargeClick();               // kTagVirtualEnlarge mouse-down
   // Drag mode 3: the speaker's proposed top-left (position at the press plus the cursor's move).
   void DragSpeaker(forms::Image& speaker, int left, int top);
-  void SpeakerMouseUp();             // Tags 39-46 mouse-up: the timer runs again if anything moves
+  void SpeakerMouseUp();             // a speaker's mouse-up: the timer runs again if anything moves
   // Rotation, narrowing or enlarging is on: the animation timer runs exactly then.
   bool MotionOn() const;
   // A speaker icon was moved by the drag: recompute the window's polar records and apply.
@@ -108,9 +108,6 @@ public:
   // 3D was switched on while the two exclude each other: 7.1 and its rotation go off.
   void SwitchOffFor3D();
   void Shutdown();                   // window destruction: 7.1 off and the speakers reset
-
-  // Device activation: the state it sets and the button it shows.
-  void SetVirtual7ch1Enable(int enable) { enable_ = enable; }
 
 private:
   forms::Image* Speaker(int index);

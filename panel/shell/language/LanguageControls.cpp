@@ -17,23 +17,6 @@ forms::Label* LabelNamed(forms::Form& form, std::wstring_view name) {
                                                                             : nullptr;
 }
 
-int FeatureState(const LanguageViewState& state, TwoStateFeature feature) {
-  switch (feature) {
-    case TwoStateFeature::EqEnable: return state.eqEnable;
-    case TwoStateFeature::ThreeD: return state.threeDEnable;
-    case TwoStateFeature::Fbm: return state.fbm;
-    case TwoStateFeature::MicBoost: return state.micBoost;
-    case TwoStateFeature::MicMute: return state.micMute;
-    case TwoStateFeature::MicMonitor: return state.micMonitor;
-    case TwoStateFeature::Virtual: return state.virtualEnable;
-    case TwoStateFeature::Clockwise: return state.clockwise;
-    case TwoStateFeature::Counterclockwise: return state.counterclockwise;
-    case TwoStateFeature::Enlarge: return state.enlarge;
-    case TwoStateFeature::Narrow: return state.narrow;
-  }
-  return 0;
-}
-
 class Applier {
 public:
   Applier(forms::Form& form, LanguageSetting& setting, const LanguageViewState& state, double fontScale)
@@ -74,7 +57,7 @@ public:
           Apply(i, true);
           break;
         case LabelRole::TwoState:
-          Apply(i, FeatureState(state_, static_cast<TwoStateFeature>(key.value)) != 1);
+          Apply(i, StateShown(state_, static_cast<ButtonState>(key.value)).value_or(0) != 1);
           break;
         case LabelRole::Preset:
           Apply(i, state_.eqPreset != key.value);

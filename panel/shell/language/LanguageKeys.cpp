@@ -8,7 +8,7 @@ namespace {
 
 using R = LabelRole;
 
-constexpr int State(TwoStateFeature f) { return static_cast<int>(f); }
+constexpr int State(ButtonState f) { return static_cast<int>(f); }
 constexpr int Level(LevelKind k) { return static_cast<int>(k); }
 
 constexpr std::array<LanguageKey, kLanguageKeyCount> kKeys{{
@@ -37,8 +37,8 @@ constexpr std::array<LanguageKey, kLanguageKeyCount> kKeys{{
     {L"Main", L"LabelSkin", 0, L"SkinMenu", R::MenuCaption, 0},
     {L"Main", L"LabelClose", 0, L"CloseMenu", R::MenuCaption, 0},
     {L"Main", L"LabelPlugin", 0, L"ModeMenu", R::MenuCaption, 0},
-    {L"EQ", L"LabelEQEnable", 1, L"EQEQENLabel", R::TwoState, State(TwoStateFeature::EqEnable)},
-    {L"EQ", L"LableEQ3DEnable", 1, L"EQ3DENLabel", R::TwoState, State(TwoStateFeature::ThreeD)},
+    {L"EQ", L"LabelEQEnable", 1, L"EQEQENLabel", R::TwoState, State(ButtonState::EqEnable)},
+    {L"EQ", L"LableEQ3DEnable", 1, L"EQ3DENLabel", R::TwoState, State(ButtonState::ThreeDEnable)},
     {L"EQ", L"LabelEQReset", 1, L"EQResetLabel", R::Plain, 0},
     {L"EQ", L"LabelEQS1", 1, L"EQS1Label", R::Preset, 1},
     {L"EQ", L"LabelEQS2", 1, L"EQS2Label", R::Preset, 2},
@@ -49,8 +49,8 @@ constexpr std::array<LanguageKey, kLanguageKeyCount> kKeys{{
     {L"EQ", L"LabelEQ1200Hz", 1, L"EQ1200HzLabel", R::Plain, 0},
     {L"EQ", L"LabelEQ3600Hz", 1, L"EQ3600HzLabel", R::Plain, 0},
     {L"EQ", L"LabelEQ12000Hz", 1, L"EQ12000HzLabel", R::Plain, 0},
-    {L"3D", L"Label3DEnable", 5, L"D33DENLabel", R::TwoState, State(TwoStateFeature::ThreeD)},
-    {L"3D", L"Label3DFBM", 5, L"D3FBMLabel", R::TwoState, State(TwoStateFeature::Fbm)},
+    {L"3D", L"Label3DEnable", 5, L"D33DENLabel", R::TwoState, State(ButtonState::ThreeDEnable)},
+    {L"3D", L"Label3DFBM", 5, L"D3FBMLabel", R::TwoState, State(ButtonState::Fbm)},
     {L"3D", L"Label3DReset", 5, L"D3ResetLabel", R::Plain, 0},
     {L"3D", L"Label3DLeftChannel", 5, L"D3LChannelLabel", R::Plain, 0},
     {L"3D", L"Label3DRightChannel", 5, L"D3RChannelLabel", R::Plain, 0},
@@ -60,18 +60,18 @@ constexpr std::array<LanguageKey, kLanguageKeyCount> kKeys{{
     {L"Effect", L"LabelEffectBathroom", 2, L"EffectBathroomLabel", R::Effect, 3},
     {L"Effect", L"LabelEffectLivingroom", 2, L"EffectLivingroomLabel", R::Effect, 4},
     {L"Effect", L"LabelEffectStoneGallery", 2, L"EffectStoneGalleryLabel", R::Effect, 5},
-    {L"Mic", L"LabelMicBoost", 3, L"MicBoostLabel", R::TwoState, State(TwoStateFeature::MicBoost)},
-    {L"Mic", L"LabelMicMute", 3, L"MicMuteLabel", R::TwoState, State(TwoStateFeature::MicMute)},
-    {L"Mic", L"LabelMicMonitor", 3, L"MicMonitorLabel", R::TwoState, State(TwoStateFeature::MicMonitor)},
+    {L"Mic", L"LabelMicBoost", 3, L"MicBoostLabel", R::TwoState, State(ButtonState::MicBoost)},
+    {L"Mic", L"LabelMicMute", 3, L"MicMuteLabel", R::TwoState, State(ButtonState::MicMute)},
+    {L"Mic", L"LabelMicMonitor", 3, L"MicMonitorLabel", R::TwoState, State(ButtonState::MicMonitor)},
     {L"Mic", L"LabelMicGain", 3, L"MicGainLabel", R::Plain, 0},
     {L"Mic", L"LabelMicValue", 3, L"MicValueLabel", R::Level, Level(LevelKind::Microphone)},
-    {L"Virtual7ch1", L"Label7ch1Enable", 4, L"VirtualENLabel", R::TwoState, State(TwoStateFeature::Virtual)},
+    {L"Virtual7ch1", L"Label7ch1Enable", 4, L"VirtualENLabel", R::TwoState, State(ButtonState::Virtual7ch1Enable)},
     {L"Virtual7ch1", L"LabelVirtualClockwise", 4, L"VirtualClockwiseLabel", R::TwoState,
-     State(TwoStateFeature::Clockwise)},
+     State(ButtonState::Clockwise)},
     {L"Virtual7ch1", L"LabelVirtualCounterclockwise", 4, L"VirtualCounterclockwiseLabel", R::TwoState,
-     State(TwoStateFeature::Counterclockwise)},
-    {L"Virtual7ch1", L"LabelVirtualEnlarge", 4, L"VirtualEnlargeLabel", R::TwoState, State(TwoStateFeature::Enlarge)},
-    {L"Virtual7ch1", L"LabelVirtualNarrow", 4, L"VirtualNarrowLabel", R::TwoState, State(TwoStateFeature::Narrow)},
+     State(ButtonState::Counterclockwise)},
+    {L"Virtual7ch1", L"LabelVirtualEnlarge", 4, L"VirtualEnlargeLabel", R::TwoState, State(ButtonState::Enlarge)},
+    {L"Virtual7ch1", L"LabelVirtualNarrow", 4, L"VirtualNarrowLabel", R::TwoState, State(ButtonState::Narrow)},
     {L"Virtual7ch1", L"Label7ch1Reset", 4, L"VirtualResetLabel", R::Plain, 0},
     {L"LED", L"ColorBreatheLabel", 6, L"ColorBreatheLabel", R::Plain, 0},
     {L"LED", L"ColorRainbowLabel", 6, L"ColorRainbowLabel", R::Plain, 0},

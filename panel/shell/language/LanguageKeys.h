@@ -2,6 +2,8 @@
 // The label keys of Language.ini in reading order: section, default page, the main window control
 // each record is applied to and how its up/down state is chosen.
 
+#include "panel/features/MainWindowTags.h"
+
 #include <cstddef>
 #include <span>
 #include <string_view>
@@ -15,7 +17,7 @@ enum class LabelRole {
   DeviceState,  // DeviceActiveLabel; `value` 1 active, 2 driver silent, 0 no device
   PresetName,   // SXLabel's own record
   Plain,        // up
-  TwoState,     // down while the feature state `value` (TwoStateFeature) is 1
+  TwoState,     // down while the button state `value` (ButtonState) is 1
   Preset,       // down for the selected preset `value`
   Effect,       // down for the selected effect `value`
   Level,        // up, then the caption is the level `value` (LevelKind)
@@ -24,7 +26,6 @@ enum class LabelRole {
   MessageText,  // the text of a message box; no control
 };
 
-enum class TwoStateFeature { EqEnable, ThreeD, Fbm, MicBoost, MicMute, MicMonitor, Virtual, Clockwise, Counterclockwise, Enlarge, Narrow };
 enum class LevelKind { Microphone, Encoder };
 
 struct LanguageKey {

@@ -3,6 +3,7 @@
 #include "forms/Bevel.h"
 #include "forms/Shape.h"
 #include "foundation/DebugOutput.h"
+#include "panel/features/MainWindowTags.h"
 #include "panel/shell/skin/WindowRegion.h"
 
 #include <array>
@@ -10,34 +11,13 @@
 namespace vorma::shell {
 namespace {
 
-using StateMember = int SkinApplyState::*;
-
-struct TwoStateImage {
-  std::wstring_view image;
-  StateMember state;
-  std::wstring_view upKey;
-  std::wstring_view downKey;
-};
-
-constexpr std::array kTwoStateImages{
-    TwoStateImage{L"EQEQENImage", &SkinApplyState::eqEnable, L"EQEQENImageUp", L"EQEQENImageDown"},
-    TwoStateImage{L"EQ3DENImage", &SkinApplyState::threeDEnable, L"EQ3DENImageUp", L"EQ3DENImageDown"},
-    TwoStateImage{L"D33DENImage", &SkinApplyState::threeDEnable, L"D33DENImageUp", L"D33DENImageDown"},
-    TwoStateImage{L"D3FBMImage", &SkinApplyState::fbm, L"D3FBMImageUp", L"D3FBMImageDown"},
-    TwoStateImage{L"MicBoostImage", &SkinApplyState::micBoost, L"MicBoostImageUp", L"MicBoostImageDown"},
-    TwoStateImage{L"MicMuteImage", &SkinApplyState::micMute, L"MicMuteImageUp", L"MicMuteImageDown"},
-    TwoStateImage{L"MicMonitorImage", &SkinApplyState::micMonitor, L"MicMonitorImageUp", L"MicMonitorImageDown"},
-    TwoStateImage{L"VirtualEnableImage", &SkinApplyState::virtualEnable, L"VirtualEnableImageUp",
-                  L"VirtualEnableImageDown"},
-    TwoStateImage{L"VirtualClockwiseImage", &SkinApplyState::clockwise, L"VirtualClockwiseUpImage",
-                  L"VirtualClockwiseDownImage"},
-    TwoStateImage{L"VirtualCounterclockwiseImage", &SkinApplyState::counterclockwise,
-                  L"VirtualCounterclockwiseUpImage", L"VirtualCounterclockwiseDownImage"},
-    TwoStateImage{L"VirtualEnlargeImage", &SkinApplyState::enlarge, L"VirtualEnlargeUpImage",
-                  L"VirtualEnlargeDownImage"},
-    TwoStateImage{L"VirtualNarrowImage", &SkinApplyState::narrow, L"VirtualNarrowUpImage", L"VirtualNarrowDownImage"},
-    TwoStateImage{L"LEDImage", &SkinApplyState::ledIndicator, L"LedImageUp", L"LedImageDown"},
-};
+// The state a two-state button of the Tag table shows; none for the members whose buttons the
+// skin application leaves alone (the device indicators follow the device, the sync button has no
+// pictures).
+std::optional<int> ShownState(const SkinApplyState& state, ButtonState kind) {
+  if (kind == ButtonState::LedIndicator) return state.ledIndicator;
+  return StateShown(state, kind);
+}
 
 // Buttons that always show their up picture after a skin load.
 constexpr std::array<std::array<std::wstring_view, 2>, 15> kUpImages{{
@@ -58,31 +38,13 @@ constexpr std::array<std::array<std::wstring_view, 2>, 15> kUpImages{{
     {L"VMEffect4Image", L"VMEffect4UpImage"},
 }};
 
-struct PageImage {
-  int page;
-  std::wstring_view image;
-  std::wstring_view upKey;
-  std::wstring_view downKey;
-};
-
-constexpr std::array kPageImages{
-    PageImage{1, L"PageEQImage", L"PageEQUpImage", L"PageEQDownImage"},
-    PageImage{2, L"PageEffectImage", L"PageEffectUpImage", L"PageEffectDownImage"},
-    PageImage{3, L"PageMicImage", L"PageMicUpImage", L"PageMicDownImage"},
-    PageImage{4, L"PageVirtual7p1Image", L"PageVirtual7p1UpImage", L"PageVirtual7p1DownImage"},
-    PageImage{6, L"PageLEDImage", L"PageLEDUpImage", L"PageLEDDownImage"},
-    PageImage{7, L"PageENCImage", L"PageENCUpImage", L"PageENCDownImage"},
-    PageImage{8, L"PageVMEffectImage", L"PageVMEffectUpImage", L"PageVMEffectDownImage"},
-};
-
-constexpr int kFirstEffectTag = 16;  // effect n sits on the image with Tag 15 + n
 constexpr std::array<std::wstring_view, 5> kEffectNames{L"Non", L"Theater", L"Bathroom", L"Livingroom",
                                                         L"StoneGallery"};
 
-const PageImage* PageImageNamed(std::wstring_view name) {
-  for (const PageImage& page : kPageImages)
-    if (page.image == name) return &page;
-  return nullptr;
+// The page buttons that have a page image (the 3D page has none).
+const WindowTag* PageImageNamed(std::wstring_view name) {
+  const WindowTag* row = WindowTagOfImage(name);
+  return row && row->opensPage != 0 && !row->upKey.empty() ? row : nullptr;
 }
 
 std::optional<ImageAtt> EffectRecord(const forms::Image& image, const SkinSetting& setting,
@@ -91,10 +53,10 @@ std::optional<ImageAtt> EffectRecord(const forms::Image& image, const SkinSettin
     if (state.effect < 1 || state.effect > 5) return std::nullopt;
     return setting.Record(L"EffectPic" + std::wstring(kEffectNames[state.effect - 1]) + L"Image");
   }
-  const int effect = image.Tag() - kFirstEffectTag + 1;
-  if (effect < 1 || effect > 5 || !image.Name().starts_with(L"EffectButton")) return std::nullopt;
-  const std::wstring key = L"EffectButton" + std::wstring(kEffectNames[effect - 1]) + L"Image";
-  return setting.Record(key + (effect == state.effect ? L"Down" : L"Up"));
+  const WindowTag* row = WindowTagOf(image.Tag());
+  const int effect = EffectOfTag(image.Tag());
+  if (!row || effect == 0 || !image.Name().starts_with(L"EffectButton")) return std::nullopt;
+  return setting.Record(effect == state.effect ? row->downKey : row->upKey);
 }
 
 std::optional<ImageAtt> ModeRecord(std::wstring_view prefix, int mode, const SkinSetting& setting) {
@@ -117,15 +79,15 @@ std::optional<std::wstring_view> UpKeyOf(std::wstring_view name) {
   return std::nullopt;
 }
 
-void ApplyPageImage(forms::Form& form, forms::Image& image, const PageImage& page, const SkinSetting& setting,
+void ApplyPageImage(forms::Form& form, forms::Image& image, const WindowTag& page, const SkinSetting& setting,
                     const SkinFolder& skin, const SkinApplyState& state) {
-  const bool current = page.page == state.currentPage;
+  const bool current = page.opensPage == state.currentPage;
   ChangeImageAttr(setting.Record(current ? page.downKey : page.upKey), image, skin);
   if (current) {
     if (auto* left = dynamic_cast<forms::Image*>(form.FindControlByName(L"MainLeftImage")))
-      ChangeImageAttr(setting.MainLeftRecord(page.page), *left, skin);
+      ChangeImageAttr(setting.MainLeftRecord(page.opensPage), *left, skin);
   }
-  if (page.page == 6) {
+  if (page.tag == kTagPageLed) {
     if (state.applyLedPageSkin)
       state.applyLedPageSkin();
     else
@@ -187,11 +149,13 @@ void ChangeImageAttr(const ImageAtt& record, forms::Image& image, const SkinFold
 std::optional<ImageAtt> SkinRecordForImage(const forms::Image& image, const SkinSetting& setting,
                                            const SkinApplyState& state) {
   const std::wstring_view name = image.Name();
-  for (const TwoStateImage& button : kTwoStateImages)
-    if (button.image == name) return setting.Record(state.*button.state == 1 ? button.downKey : button.upKey);
-  for (int preset = 1; preset <= 4; ++preset) {
-    const std::wstring base = L"EQS" + std::to_wstring(preset) + L"Image";
-    if (name == base) return setting.Record(base + (preset == state.eqPreset ? L"Down" : L"Up"));
+  // The 3D page's own 3D-EN button shares the state of the equaliser page's.
+  if (name == L"D33DENImage") return setting.Record(state.threeDEnable == 1 ? L"D33DENImageDown" : L"D33DENImageUp");
+  if (const WindowTag* row = WindowTagOfImage(name)) {
+    if (const std::optional<int> shown = ShownState(state, row->state); shown && !row->upKey.empty())
+      return setting.Record(*shown == 1 ? row->downKey : row->upKey);
+    if (const int preset = EqPresetOfTag(row->tag))
+      return setting.Record(preset == state.eqPreset ? row->downKey : row->upKey);
   }
   if (name == L"D3AlphaImage") return ModeRecord(L"D3Alpha", state.alphaMode, setting);
   if (name == L"D3BetaImage") return ModeRecord(L"D3Beta", state.betaMode, setting);
@@ -199,8 +163,8 @@ std::optional<ImageAtt> SkinRecordForImage(const forms::Image& image, const Skin
     if (auto record = EffectRecord(image, setting, state)) return record;
   }
   if (auto up = UpKeyOf(name)) return setting.Record(*up);
-  if (const PageImage* page = PageImageNamed(name))
-    return setting.Record(page->page == state.currentPage ? page->downKey : page->upKey);
+  if (const WindowTag* page = PageImageNamed(name))
+    return setting.Record(page->opensPage == state.currentPage ? page->downKey : page->upKey);
   if (name == L"MicProgressImage") {
     // The level meter grows from nothing; its width is the capture level's.
     ImageAtt record = setting.Record(name);
@@ -218,7 +182,7 @@ void ApplySkinToControls(forms::Form& form, const SkinSetting& setting, const Sk
   for (const auto& control : form.Controls()) {
     if (control->Kind() != forms::ControlKind::Image) continue;
     auto& image = static_cast<forms::Image&>(*control);
-    if (const PageImage* page = PageImageNamed(image.Name())) {
+    if (const WindowTag* page = PageImageNamed(image.Name())) {
       ApplyPageImage(form, image, *page, setting, skin, state);
       continue;
     }

@@ -145,14 +145,19 @@ const ImageAtt& SkinSetting::Record(std::wstring_view section, std::wstring_view
   return EmptyRecord();
 }
 
-const ImageAtt& SkinSetting::MainLeftRecord(int page) const {
+std::wstring_view MainLeftKey(int page) {
   switch (page) {
-    case 1: return Record(L"MainLeftImage1");
-    case 2: return Record(L"MainLeftImage2");
-    case 3: return Record(L"MainLeftImage3");
-    case 4: return Record(L"MainLeftImage4");
-    default: return EmptyRecord();
+    case 1: return L"MainLeftImage1";
+    case 2: return L"MainLeftImage2";
+    case 3: return L"MainLeftImage3";
+    case 4: return L"MainLeftImage4";
+    default: return {};
   }
+}
+
+const ImageAtt& SkinSetting::MainLeftRecord(int page) const {
+  const std::wstring_view key = MainLeftKey(page);
+  return key.empty() ? EmptyRecord() : Record(key);
 }
 
 void SkinSetting::ClearRecords() {

@@ -45,6 +45,9 @@ struct PictureKey {
 // The picture keys in reading order: the 203 keys the window and the About dialog use, then the
 // ones skins may carry that are read but shown nowhere.
 std::span<const PictureKey> PictureKeys();
+
+// The key of a page's left image: MainLeftImage1..4 for pages 1-4, empty for every other page.
+std::wstring_view MainLeftKey(int page);
 inline constexpr size_t kUsedPictureKeyCount = 203;
 
 // A colour shape of the LED page as the skin places it; a field the skin does not give stays.

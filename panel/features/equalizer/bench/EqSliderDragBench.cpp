@@ -109,11 +109,11 @@ int wmain(int argc, wchar_t** argv) {
   DeviceConfigImage image;
   Equalizer equalizer(context, image, EqualizerSettings{}, EqualizerLinks{});
   equalizer.InitEqDefaults();
-  equalizer.EqEnable() = 1;
+  equalizer.SetEqEnable(1);
 
   const SliderRange track = window.EqSliderRange();
   client.ClearJournal(device);
-  const Figures drag = Measure(moves, [&](int i) { equalizer.MoveEqSlider(kEqSliderTag, SweepTop(track, i)); });
+  const Figures drag = Measure(moves, [&](int i) { equalizer.MoveEqSlider(kTagEqSliderFirst, SweepTop(track, i)); });
   Print(L"drag move", drag);
   std::vector<std::string> journal;
   client.ReadJournal(device, journal, true);
@@ -130,7 +130,7 @@ int wmain(int argc, wchar_t** argv) {
   context.deviceSync = false;
   context.ports = nullptr;  // moves stay in memory
   Print(L"  screen and preset only",
-        Measure(moves, [&](int i) { equalizer.MoveEqSlider(kEqSliderTag, SweepTop(track, i)); }));
+        Measure(moves, [&](int i) { equalizer.MoveEqSlider(kTagEqSliderFirst, SweepTop(track, i)); }));
   client.ClearJournal(device);
   SetEnvironmentVariableW(kDeviceSelectionVariable, nullptr);
   return 0;

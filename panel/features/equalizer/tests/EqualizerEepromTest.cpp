@@ -89,7 +89,7 @@ TEST_F(EqualizerEepromTest, AFlagsByteOf00OrFFMeansNoCurveAndTheNextSwitchTurnsI
   for (std::uint8_t flags : {0x00, 0xFF}) {
     SCOPED_TRACE(flags);
     WriteEeprom(kBanksOffset + 7, flags);
-    Page().EqEnable() = 1;
+    Page().SetEqEnable(1);
     EXPECT_EQ(Page().ReadEqFromEeprom(), kEepromNoCurve);
     EXPECT_TRUE(Page().Flat());
     TakeDeviceLog();

@@ -17,7 +17,7 @@ protected:
   void StartPage() {
     Page().InitEqDefaults();
     context->deviceSync = true;
-    Page().EqEnable() = 1;
+    Page().SetEqEnable(1);
   }
 
   static size_t CountWrites(const Lines& log) {
@@ -28,7 +28,7 @@ protected:
 
 TEST_F(EqualizerPresetTest, DefaultsPutTheFactoryPresetInAllFourSlotsOnlyTheLastMarkedLast) {
   StartPage();
-  Page().MoveEqSlider(kEqSliderTag, kTrackTop);
+  Page().MoveEqSlider(kTagEqSliderFirst, kTrackTop);
   image.SetByte(0xA1, 0x00);
   Page().InitEqDefaults();
   EXPECT_EQ(Page().EqEnable(), 0);
@@ -46,7 +46,7 @@ TEST_F(EqualizerPresetTest, DefaultsPutTheFactoryPresetInAllFourSlotsOnlyTheLast
 
 TEST_F(EqualizerPresetTest, SelectingAFlatPresetWritesNoBandAndSwitchesTheEqualiserOff) {
   StartPage();
-  Page().MoveEqSlider(kEqSliderTag, kTrackTop);  // S1 is no longer flat
+  Page().MoveEqSlider(kTagEqSliderFirst, kTrackTop);  // S1 is no longer flat
   ASSERT_EQ(State("eq.enable"), "1");
   TakeDeviceLog();
   window->TakeRequests();
@@ -80,7 +80,7 @@ TEST_F(EqualizerPresetTest, SelectingAFlatPresetWritesNoBandAndSwitchesTheEquali
 
 TEST_F(EqualizerPresetTest, PresetWritesWaitForTheDeviceSyncAndStopWhileSaving) {
   StartPage();
-  Page().MoveEqSlider(kEqSliderTag + 3, kTrackTop);
+  Page().MoveEqSlider(kTagEqSliderFirst + 3, kTrackTop);
   TakeDeviceLog();
   Page().SetSaving(true);
   EXPECT_EQ(Page().ApplyEqPreset(1), kEqDone);
@@ -94,7 +94,7 @@ TEST_F(EqualizerPresetTest, PresetWritesWaitForTheDeviceSyncAndStopWhileSaving) 
 
 TEST_F(EqualizerPresetTest, TheSwitchIsVerifiedAndSentOnceMoreWhenTheDeviceMissedIt) {
   StartPage();
-  Page().MoveEqSlider(kEqSliderTag, kTrackTop);
+  Page().MoveEqSlider(kTagEqSliderFirst, kTrackTop);
   TakeDeviceLog();
   Page().ApplyEqOnOff(0);  // confirmed at once: no second switch
   EXPECT_EQ(TakeDeviceLog(), (Lines{"DLLQZ_ConfigEQ_ById 0 -> 0", "DLLQZ_SetEQ_OnOff_ById 0 0 -> 0",
@@ -113,7 +113,7 @@ TEST_F(EqualizerPresetTest, TheSwitchIsVerifiedAndSentOnceMoreWhenTheDeviceMisse
 
 TEST_F(EqualizerPresetTest, TheEqEnButtonSwitchesAndStoresButLeavesTheBandsAlone) {
   StartPage();
-  Page().MoveEqSlider(kEqSliderTag + 2, kTrackTop + 120);
+  Page().MoveEqSlider(kTagEqSliderFirst + 2, kTrackTop + 120);
   TakeDeviceLog();
   window->TakeRequests();
   Page().ToggleEqEnable();
@@ -163,8 +163,8 @@ TEST_F(EqualizerPresetTest, ResetWithoutDefaultIniRestoresTheFactoryCurveAndIgno
   settings.defaultIni = 0;
   settings.userFolder = folder.Path();
   StartPage();
-  Page().MoveEqSlider(kEqSliderTag, kTrackTop);
-  Page().MoveEqSlider(kEqSliderTag + 4, kTrackTop + 120);
+  Page().MoveEqSlider(kTagEqSliderFirst, kTrackTop);
+  Page().MoveEqSlider(kTagEqSliderFirst + 4, kTrackTop + 120);
   TakeDeviceLog();
 
   Page().ResetEq();
@@ -183,7 +183,7 @@ TEST_F(EqualizerPresetTest, ResetWithDefaultIniTakesTheCurrentPresetFromDefaultP
   settings.defaultIni = 1;
   settings.userFolder = folder.Path().substr(0, folder.Path().size() - 1);  // without the separator
   StartPage();
-  Page().EqEnable() = 0;
+  Page().SetEqEnable(0);
   Page().SelectEqPreset(2);
   TakeDeviceLog();
 
@@ -197,14 +197,14 @@ TEST_F(EqualizerPresetTest, ResetWithDefaultIniTakesTheCurrentPresetFromDefaultP
 
   // A preset the file lacks stays as it is.
   Page().SelectEqPreset(3);
-  Page().MoveEqSlider(kEqSliderTag + 2, kTrackTop);
+  Page().MoveEqSlider(kTagEqSliderFirst + 2, kTrackTop);
   Page().ResetEq();
   EXPECT_EQ(Page().CurrentRecord().codes[2], 2559);
 }
 
 TEST_F(EqualizerPresetTest, TheProfileLoadSetsOrClearsOnlyTheEnableBitAndWritesBandsWhenEnabling) {
   StartPage();
-  Page().MoveEqSlider(kEqSliderTag + 1, kTrackTop);
+  Page().MoveEqSlider(kTagEqSliderFirst + 1, kTrackTop);
   {
     auto hid = OpenHidDevice(*ports.hid, kTestVendorId, kTestProductId);
     ASSERT_NE(hid, nullptr);

@@ -16,7 +16,7 @@ protected:
     EqualizerTest::SetUp();
     Page().InitEqDefaults();
     context->deviceSync = true;
-    Page().EqEnable() = 1;
+    Page().SetEqEnable(1);
   }
 };
 
@@ -31,7 +31,7 @@ TEST_F(EqualizerSliderTest, TopMiddleAndBottomGiveTheirCodesAndShowBackAtTheSame
   const SliderCase cases[] = {{0, 2559, "0xff", "0x09"}, {60, 1024, "0x00", "0x04"}, {120, 512, "0x00", "0x02"}};
   for (const SliderCase& c : cases) {
     SCOPED_TRACE(c.offset);
-    Page().MoveEqSlider(kEqSliderTag + 2, kTrackTop + c.offset);
+    Page().MoveEqSlider(kTagEqSliderFirst + 2, kTrackTop + c.offset);
     EXPECT_EQ(Page().CurrentRecord().codes[2], c.code);
     const Lines log = TakeDeviceLog();
     ASSERT_GE(log.size(), 2u);
@@ -47,26 +47,26 @@ TEST_F(EqualizerSliderTest, TopMiddleAndBottomGiveTheirCodesAndShowBackAtTheSame
 }
 
 TEST_F(EqualizerSliderTest, AMoveSwitchesTheEqualiserOnThenWritesTheBand) {
-  Page().MoveEqSlider(kEqSliderTag, 10);  // above the track: the top
+  Page().MoveEqSlider(kTagEqSliderFirst, 10);  // above the track: the top
   EXPECT_EQ(Slider(0).Top(), kTrackTop);
   EXPECT_EQ(TakeDeviceLog(), (Lines{"DLLQZ_ConfigEQ_ById 0 -> 0", "DLLQZ_SetEQ_OnOff_ById 1 0 -> 0",
                                     "DLLQZ_IsEQ_Enable_ById 0 -> 0 out 1", "write 0x0120 = 0xff",
                                     "write 0x0121 = 0x09"}));
-  EXPECT_EQ(window->FindLabelByTag(kEqSliderTag)->Caption(), L"9ff");
+  EXPECT_EQ(window->FindLabelByTag(kTagEqSliderFirst)->Caption(), L"9ff");
   EXPECT_EQ(window->TakeRequests(), (std::vector<std::wstring>{L"toggle 7 -> 1"}));  // EQ-EN shown on
 }
 
 TEST_F(EqualizerSliderTest, MovingTheLastNonFlatBandToTheMiddleSwitchesTheEqualiserOff) {
-  Page().MoveEqSlider(kEqSliderTag, kTrackTop);
-  Page().MoveEqSlider(kEqSliderTag + 1, kTrackTop + 120);
+  Page().MoveEqSlider(kTagEqSliderFirst, kTrackTop);
+  Page().MoveEqSlider(kTagEqSliderFirst + 1, kTrackTop + 120);
   EXPECT_EQ(State("eq.enable"), "1");
 
-  Page().MoveEqSlider(kEqSliderTag, kTrackTop + 60);
+  Page().MoveEqSlider(kTagEqSliderFirst, kTrackTop + 60);
   EXPECT_FALSE(Page().Flat());
   EXPECT_EQ(State("eq.enable"), "1");
 
   TakeDeviceLog();
-  Page().MoveEqSlider(kEqSliderTag + 1, kTrackTop + 60);
+  Page().MoveEqSlider(kTagEqSliderFirst + 1, kTrackTop + 60);
   EXPECT_TRUE(Page().Flat());
   EXPECT_EQ(TakeDeviceLog(), (Lines{"DLLQZ_ConfigEQ_ById 0 -> 0", "DLLQZ_SetEQ_OnOff_ById 0 0 -> 0",
                                     "write 0x0122 = 0x00", "write 0x0123 = 0x04"}));
@@ -82,7 +82,7 @@ TEST_F(EqualizerSliderTest, Band4KeepsItsUpperNibbleOnAMoveButAFullWriteRewrites
     EndRegisterWrites(*hid);
   }
   TakeDeviceLog();
-  Page().MoveEqSlider(kEqSliderTag + 4, kTrackTop);
+  Page().MoveEqSlider(kTagEqSliderFirst + 4, kTrackTop);
   const Lines log = TakeDeviceLog();
   ASSERT_GE(log.size(), 3u);
   EXPECT_EQ(Lines(log.end() - 3, log.end()), (Lines{"write 0x0128 = 0xff", "read 0x0129", "write 0x0129 = 0x59"}));
@@ -95,20 +95,20 @@ TEST_F(EqualizerSliderTest, Band4KeepsItsUpperNibbleOnAMoveButAFullWriteRewrites
 }
 
 TEST_F(EqualizerSliderTest, BarPressesJumpTheSliderCentreToThePressWithinTheTrack) {
-  Page().JumpEqSlider(kEqSliderTag + kEqBarTagOffset, 150);  // above the track
+  Page().JumpEqSlider(BarOfSlider(kTagEqSliderFirst), 150);  // above the track
   EXPECT_EQ(Slider(0).Top(), kTrackTop);
   EXPECT_EQ(Page().CurrentRecord().codes[0], 2559);
-  Page().JumpEqSlider(kEqSliderTag + 4 + kEqBarDownTagOffset, 400);  // below it
+  Page().JumpEqSlider(LowerBarOfSlider(kTagEqSliderFirst + 4), 400);  // below it
   EXPECT_EQ(Slider(4).Top(), kTrackTop + 120);
   EXPECT_EQ(Page().CurrentRecord().codes[4], 512);
-  Page().JumpEqSlider(kEqSliderTag + 3 + kEqBarTagOffset, 270);  // centre at 270: top 260
+  Page().JumpEqSlider(BarOfSlider(kTagEqSliderFirst + 3), 270);  // centre at 270: top 260
   EXPECT_EQ(Page().CurrentRecord().codes[3], 1024);
 
   // The bar-down image reaches from its own top down to the slider's bottom, never negative.
-  forms::Image& barDown4 = *window->FindImageByTag(kEqSliderTag + 4 + kEqBarDownTagOffset);
+  forms::Image& barDown4 = *window->FindImageByTag(LowerBarOfSlider(kTagEqSliderFirst + 4));
   EXPECT_FALSE(barDown4.AutoSize());
   EXPECT_EQ(barDown4.Height(), kTrackTop + 120 + Slider(4).Height() - barDown4.Top());
-  EXPECT_EQ(window->FindImageByTag(kEqSliderTag + kEqBarDownTagOffset)->Height(), 0);
+  EXPECT_EQ(window->FindImageByTag(LowerBarOfSlider(kTagEqSliderFirst))->Height(), 0);
 }
 
 TEST_F(EqualizerSliderTest, WithoutTheHidInterfaceAMoveOnlyChangesThePresetInMemory) {
@@ -116,7 +116,7 @@ TEST_F(EqualizerSliderTest, WithoutTheHidInterfaceAMoveOnlyChangesThePresetInMem
   context->deviceSync = false;
   ASSERT_EQ(client.InjectFault(device, "hid.open", -1), virtual72xx::kOk);
   TakeJournal(device);
-  Page().MoveEqSlider(kEqSliderTag + 1, kTrackTop + 120);
+  Page().MoveEqSlider(kTagEqSliderFirst + 1, kTrackTop + 120);
   EXPECT_EQ(TakeDeviceLog(), Lines{});
   EXPECT_EQ(Register(0x122), 0x00);
   EXPECT_EQ(Register(0x123), 0x04);

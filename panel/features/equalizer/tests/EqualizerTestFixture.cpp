@@ -35,7 +35,7 @@ Equalizer& EqualizerTest::Page() {
   return *page_;
 }
 
-forms::Image& EqualizerTest::Slider(int band) { return *window->FindImageByTag(kEqSliderTag + band); }
+forms::Image& EqualizerTest::Slider(int band) { return *window->FindImageByTag(kTagEqSliderFirst + band); }
 
 std::uint8_t EqualizerTest::Register(std::uint16_t address) {
   std::uint8_t value = 0;

@@ -207,7 +207,7 @@ TEST_F(MicrophoneTest, ActivationUnmutesAndSwitchesTheMonitorOffWithoutChangingI
   MicrophoneSettings settings;
   settings.monitorMode = 0;
   CMicrophonePage& mic = MakePage(settings);
-  mic.MonitorState() = 1;
+  mic.SetMonitorState(1);
   ASSERT_EQ(client.CaptureSetMute(device, true), virtual72xx::kOk);
   mic.RefreshAfterActivation();
   EXPECT_FALSE(Capture().mute);

@@ -118,8 +118,8 @@ TEST_F(ThreeDDeviceTest, SyncNeverSwitchesThreeDOff) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.before << c.device << c.eepromDefault);
     ASSERT_EQ(client.SdkSet3DOnOff(device, static_cast<std::uint32_t>(c.device), 0), 0);
-    threeD->ThreeDEnable() = c.before;
-    threeD->Fbm() = 0;
+    threeD->SetThreeDEnable(c.before);
+    threeD->SetFbmState(0);
     Toggles();
     threeD->Sync3DFromDevice(c.eepromDefault);
     EXPECT_EQ(threeD->ThreeDEnable(), c.after);
@@ -164,7 +164,7 @@ TEST_F(ThreeDDeviceTest, ResetWritesTheFactoryRecordOnlyWhileTheDeviceIsSynchron
 }
 
 TEST_F(ThreeDDeviceTest, ShutDownResetsSetsFbmAndSwitchesOff) {
-  threeD->ThreeDEnable() = 1;
+  threeD->SetThreeDEnable(1);
   threeD->ApplyThreeDEnable();
   Transactions();
   threeD->ShutDown();
@@ -176,7 +176,7 @@ TEST_F(ThreeDDeviceTest, ShutDownResetsSetsFbmAndSwitchesOff) {
 }
 
 TEST_F(ThreeDDeviceTest, TheSevenOneRuleSwitchesThreeDOffInTheSdkAndTheRegister) {
-  threeD->ThreeDEnable() = 1;
+  threeD->SetThreeDEnable(1);
   threeD->ApplyThreeDEnable();
   EXPECT_EQ(Register(0x100), 0x80);
   EXPECT_EQ(DeviceState("3d.enable"), "1");

@@ -19,7 +19,7 @@ protected:
 
 TEST_F(ThreeDSliderTest, MirrorLinkPutsTheOtherSideAtTheOppositeEndAndKeepsTheMiddle) {
   ASSERT_EQ(Top(L"D3RAlphaSliderImage"), 165);
-  Click(threed::kAlphaLinkTag, 3);
+  Click(kTagAlphaLink, 3);
   ASSERT_EQ(threeD->AlphaLinkMode(), threed::kLinkMirrored);
 
   threeD->Update3DFromSlider(L"D3LAlphaSliderImage", 105);
@@ -55,7 +55,7 @@ TEST_F(ThreeDSliderTest, EachLinkModeMovesTheCounterpartItsOwnWay) {
     threeD->InitThreeD();  // link modes back to "not chosen"
     Image(L"D3LBetaSliderImage").SetTop(165);
     Image(L"D3RBetaSliderImage").SetTop(165);
-    Click(threed::kBetaLinkTag, c.clicks);
+    Click(kTagBetaLink, c.clicks);
     threeD->Update3DFromSlider(L"D3LBetaSliderImage", 130);
     EXPECT_EQ(Top(L"D3RBetaSliderImage"), c.counterpartTop) << c.clicks << " clicks";
     EXPECT_EQ(Top(L"D3RAlphaSliderImage"), 165);
@@ -118,12 +118,12 @@ TEST_F(ThreeDSliderTest, LinkButtonsShowTheirModesPictureFromTheSkinsThreeDFolde
   skinPictures = {{L"D3AlphaDepImage", L"alpha-dep.bmp"}, {L"D3AlphaInvImage", L"alpha-inv.bmp"}};
 
   forms::Image& alpha = Image(L"D3AlphaImage");
-  threeD->LinkButton(threed::kAlphaLinkTag);
+  threeD->LinkButton(kTagAlphaLink);
   EXPECT_EQ(alpha.PicturePath(), skin.File(L"3D\\alpha-dep.bmp"));
   EXPECT_TRUE(alpha.HasPicture());
-  threeD->LinkButton(threed::kAlphaLinkTag);
+  threeD->LinkButton(kTagAlphaLink);
   EXPECT_EQ(alpha.PicturePath(), skin.File(L"3D\\alpha-inv.bmp"));
-  threeD->LinkButton(threed::kAlphaLinkTag);  // mirrored: the skin names no Indep picture
+  threeD->LinkButton(kTagAlphaLink);  // mirrored: the skin names no Indep picture
   EXPECT_FALSE(alpha.HasPicture());
   EXPECT_EQ(threeD->BetaLinkMode(), threed::kLinkNotChosen);
   EXPECT_FALSE(Image(L"D3BetaImage").HasPicture());
