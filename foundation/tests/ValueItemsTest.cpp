@@ -21,7 +21,7 @@ TEST(ValueItemsTest, SplitsAtEveryCommaKeepingSpacesAndUnquoting) {
   };
   const Case cases[] = {
       {L"", {}},
-      {L"Equalizer", {L"Equalizer"}},
+      {L"CEqualizerPage", {L"CEqualizerPage"}},
       {L"pic.bmp,10,20", {L"pic.bmp", L"10", L"20"}},
       {L" pic.bmp , 10", {L" pic.bmp ", L" 10"}},
       {L"Sound Effect, 255", {L"Sound Effect", L" 255"}},

@@ -4,8 +4,8 @@
 #include "foundation/ProfileStrings.h"
 #include "foundation/ValueItems.h"
 #include "panel/features/encvoice/EncVoicePage.h"
-#include "panel/features/equalizer/Equalizer.h"
-#include "panel/features/threed/ThreeDSound.h"
+#include "panel/features/equalizer/EqualizerPage.h"
+#include "panel/features/threed/ThreeDPage.h"
 #include "panel/features/virtual7ch1/Virtual7ch1Page.h"
 #include "panel/profiles/ProfileWriter.h"
 
@@ -66,7 +66,7 @@ bool CSoundProfiles::SaveProfile(const std::wstring& path) {
 }
 
 void CSoundProfiles::WriteEqKeys(ProfileWriter& writer) {
-  Equalizer& eq = pages_.eq;
+  features::CEqualizerPage& eq = pages_.eq;
   for (int preset = 1; preset <= kPresetCount; ++preset) {
     eq.ApplyEqPreset(preset);
     const auto& codes = eq.CurrentRecord().codes;
@@ -81,8 +81,8 @@ void CSoundProfiles::WriteEqKeys(ProfileWriter& writer) {
 }
 
 void CSoundProfiles::WriteThreeDKeys(ProfileWriter& writer) {
-  threed::CThreeDSound& threeD = pages_.threeD;
-  const threed::ThreeDRecord& record = threeD.Record();
+  features::CThreeDPage& threeD = pages_.threeD;
+  const features::ThreeDRecord& record = threeD.Record();
   writer.Write(L"3D", L"LeftAlpha", record.leftAlpha);
   writer.Write(L"3D", L"LeftBeta", record.leftBeta);
   writer.Write(L"3D", L"RightAlpha", record.rightAlpha);
@@ -118,7 +118,7 @@ void CSoundProfiles::LoadProfile(const std::wstring& path) {
 }
 
 void CSoundProfiles::LoadEq(const std::wstring& path) {
-  Equalizer& eq = pages_.eq;
+  features::CEqualizerPage& eq = pages_.eq;
   eq.SetEqFromEeprom(ReadFlag(path, L"EQ", L"EQFromEEPROM"));
   for (int slot = 0; slot < kPresetCount; ++slot) {
     const std::wstring value = Read(path, L"EQ", PresetKey(slot + 1).c_str());
@@ -132,7 +132,7 @@ void CSoundProfiles::LoadEq(const std::wstring& path) {
 }
 
 void CSoundProfiles::LoadThreeD(const std::wstring& path) {
-  threed::CThreeDSound& threeD = pages_.threeD;
+  features::CThreeDPage& threeD = pages_.threeD;
   threeD.SetThreeDEnable(ReadFlag(path, L"3D", L"3DEN") != 0 ? 1 : 0);
   threeD.Apply3DOnOff(threeD.ThreeDEnable());
   threeD.Show3DButtons(threeD.Fbm(), threeD.ThreeDEnable());

@@ -9,16 +9,12 @@
 
 #include <string>
 
-namespace vorma {
-class Equalizer;
-namespace threed {
-class CThreeDSound;
-}
-namespace features {
+namespace vorma::features {
+class CEqualizerPage;
+class CThreeDPage;
 class CVirtual7ch1Page;
 class CEncVoicePage;
-}  // namespace features
-}  // namespace vorma
+}  // namespace vorma::features
 
 namespace vorma::profiles {
 
@@ -43,8 +39,8 @@ protected:
 };
 
 struct SoundProfilePages {
-  Equalizer& eq;
-  threed::CThreeDSound& threeD;
+  features::CEqualizerPage& eq;
+  features::CThreeDPage& threeD;
   features::CVirtual7ch1Page& virtual7ch1;
   features::CEncVoicePage& encVoice;
 };

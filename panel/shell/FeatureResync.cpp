@@ -110,7 +110,7 @@ void FeatureResync::SyncEncAndButtons(ActivationPath path) {
 }
 
 void FeatureResync::SyncEqualizer() {
-  Equalizer& eq = features_.Eq();
+  features::CEqualizerPage& eq = features_.Eq();
   if (eq.EqFromEeprom() != 0) {
     eq.SyncEqFromDevice();
     eq.SyncEqFromDevice();
@@ -121,7 +121,7 @@ void FeatureResync::SyncEqualizer() {
 }
 
 void FeatureResync::SyncThreeD() {
-  threed::CThreeDSound& threeD = features_.ThreeD();
+  features::CThreeDPage& threeD = features_.ThreeD();
   if (threeD.ThreeDFromEeprom() != 0) {
     const int eepromDefault = features_.Eq().ThreeDFromEepromDefault() ? 1 : 0;
     threeD.Sync3DFromDevice(eepromDefault);

@@ -57,10 +57,10 @@ forms::Shape* TAudioMainForm::FindShapeByTag(int tag) {
 
 ButtonStateAccess TAudioMainForm::StateOf(ButtonState kind) {
   switch (kind) {
-    case ButtonState::EqEnable: return Through(features_->Eq(), &Equalizer::EqEnable, &Equalizer::SetEqEnable);
+    case ButtonState::EqEnable: return Through(features_->Eq(), &features::CEqualizerPage::EqEnable, &features::CEqualizerPage::SetEqEnable);
     case ButtonState::ThreeDEnable:
-      return Through(features_->ThreeD(), &threed::CThreeDSound::ThreeDEnable, &threed::CThreeDSound::SetThreeDEnable);
-    case ButtonState::Fbm: return Through(features_->ThreeD(), &threed::CThreeDSound::Fbm, &threed::CThreeDSound::SetFbmState);
+      return Through(features_->ThreeD(), &features::CThreeDPage::ThreeDEnable, &features::CThreeDPage::SetThreeDEnable);
+    case ButtonState::Fbm: return Through(features_->ThreeD(), &features::CThreeDPage::Fbm, &features::CThreeDPage::SetFbmState);
     case ButtonState::MicBoost:
       return Through(features_->Mic(), &features::CMicrophonePage::BoostState, &features::CMicrophonePage::SetBoostState);
     case ButtonState::MicMute:

@@ -8,23 +8,23 @@ namespace vorma::shell {
 MainFormFeatures::MainFormFeatures(FeatureContext& context, FeatureLinks links, const MainFormSettings& settings,
                                    const std::wstring& userFolder)
     : context_(context), links_(std::move(links)) {
-  EqualizerSettings eqSettings;
+  features::EqualizerSettings eqSettings;
   eqSettings.defaultIni = settings.defaultIni;
   eqSettings.userFolder = userFolder;
-  EqualizerLinks eqLinks;
+  features::EqualizerLinks eqLinks;
   eqLinks.apply3DOnOff = [this] { threeD_->Apply3DOnOff(threeD_->ThreeDEnable()); };
-  eq_ = std::make_unique<Equalizer>(context_, image_, eqSettings, eqLinks);
+  eq_ = std::make_unique<features::CEqualizerPage>(context_, image_, eqSettings, eqLinks);
 
-  threed::ThreeDSettings threeDSettings;
+  features::ThreeDSettings threeDSettings;
   threeDSettings.mutuallyExclusive = settings.exclusive3DV7ch1;
-  threed::ThreeDConfigBytes config;
+  features::ThreeDConfigBytes config;
   config.imageByte = [this](std::size_t offset) { return image_.Byte(offset); };
   config.setImageByte = [this](std::size_t offset, std::uint8_t value) { image_.SetByte(offset, value); };
-  config.factoryTable = DeviceConfigFactoryTable();
-  threed::ThreeDSkinPictures pictures;
+  config.factoryTable = features::DeviceConfigFactoryTable();
+  features::ThreeDSkinPictures pictures;
   pictures.skinDirectory = links_.skinDirectory;
   pictures.pictureName = links_.pictureName;
-  threeD_ = std::make_unique<threed::CThreeDSound>(context_, threeDSettings, config, pictures);
+  threeD_ = std::make_unique<features::CThreeDPage>(context_, threeDSettings, config, pictures);
 
   features::Virtual7ch1Settings virtualSettings;
   virtualSettings.oldVersion = settings.oldVersion;
@@ -38,14 +38,14 @@ MainFormFeatures::MainFormFeatures(FeatureContext& context, FeatureLinks links, 
   encVoice_ = std::make_unique<features::CEncVoicePage>(context_, static_cast<features::EncVoiceHost&>(*this));
   led_ = std::make_unique<led::CLedPage>(context_, static_cast<led::LedPageHost&>(*this));
 
-  effects_ = std::make_unique<features::CSoundFieldEffects>(context_);
+  effects_ = std::make_unique<features::CEffectsPage>(context_);
   audio_ = CreateAudioEndpointPort();
   features::MicrophoneSettings micSettings;
   micSettings.monitorMode = settings.micMonitorDefault;
   micSettings.osClass = links_.osClass;
   mic_ = std::make_unique<features::CMicrophonePage>(context_, static_cast<features::MicrophoneHost&>(*this), *audio_,
                                                      micSettings);
-  testTone_ = std::make_unique<features::CTestTone>(context_, *virtual7ch1_, static_cast<features::TestToneHost&>(*this),
+  testTone_ = std::make_unique<features::CTestTonePage>(context_, *virtual7ch1_, static_cast<features::TestToneHost&>(*this),
                                                     links_.programFolder);
 }
 

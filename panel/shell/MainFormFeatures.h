@@ -5,13 +5,13 @@
 
 #include "panel/device/audio/AudioEndpoints.h"
 #include "panel/features/FeatureContext.h"
-#include "panel/features/effects/SoundFieldEffects.h"
+#include "panel/features/effects/EffectsPage.h"
 #include "panel/features/encvoice/EncVoicePage.h"
 #include "panel/features/equalizer/DeviceConfigImage.h"
-#include "panel/features/equalizer/Equalizer.h"
+#include "panel/features/equalizer/EqualizerPage.h"
 #include "panel/features/microphone/MicrophonePage.h"
-#include "panel/features/testtone/TestTone.h"
-#include "panel/features/threed/ThreeDSound.h"
+#include "panel/features/testtone/TestTonePage.h"
+#include "panel/features/threed/ThreeDPage.h"
 #include "panel/features/virtual7ch1/Virtual7ch1Host.h"
 #include "panel/features/virtual7ch1/Virtual7ch1Page.h"
 #include "panel/led/LedPage.h"
@@ -62,14 +62,14 @@ public:
   MainFormFeatures& operator=(const MainFormFeatures&) = delete;
   ~MainFormFeatures() override;
 
-  Equalizer& Eq() { return *eq_; }
-  threed::CThreeDSound& ThreeD() { return *threeD_; }
+  features::CEqualizerPage& Eq() { return *eq_; }
+  features::CThreeDPage& ThreeD() { return *threeD_; }
   features::CVirtual7ch1Page& Virtual7ch1() { return *virtual7ch1_; }
   features::CEncVoicePage& EncVoice() { return *encVoice_; }
   led::CLedPage& Led() { return *led_; }
-  features::CSoundFieldEffects& Effects() { return *effects_; }
+  features::CEffectsPage& Effects() { return *effects_; }
   features::CMicrophonePage& Mic() { return *mic_; }
-  features::CTestTone& TestTone() { return *testTone_; }
+  features::CTestTonePage& TestTone() { return *testTone_; }
 
   // --- effects and microphone ---
   // Effect buttons, and the profile load with its CurrentEffect: remember, show and send. A
@@ -123,16 +123,16 @@ private:
 
   FeatureContext& context_;
   FeatureLinks links_;
-  DeviceConfigImage image_;
-  std::unique_ptr<Equalizer> eq_;
-  std::unique_ptr<threed::CThreeDSound> threeD_;
+  features::DeviceConfigImage image_;
+  std::unique_ptr<features::CEqualizerPage> eq_;
+  std::unique_ptr<features::CThreeDPage> threeD_;
   std::unique_ptr<features::CVirtual7ch1Page> virtual7ch1_;
   std::unique_ptr<features::CEncVoicePage> encVoice_;
   std::unique_ptr<led::CLedPage> led_;
   std::unique_ptr<AudioEndpointPort> audio_;
-  std::unique_ptr<features::CSoundFieldEffects> effects_;
+  std::unique_ptr<features::CEffectsPage> effects_;
   std::unique_ptr<features::CMicrophonePage> mic_;
-  std::unique_ptr<features::CTestTone> testTone_;
+  std::unique_ptr<features::CTestTonePage> testTone_;
 };
 
 }  // namespace vorma::shell

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace vorma {
+namespace vorma::features {
 namespace {
 
 // The bytes of the factory table that differ from the erased value. The 3D defaults: stored enable
@@ -48,4 +48,4 @@ bool DeviceConfigImage::ReadEqSlot(int slot, EqSlotBytes& packed) const {
   return true;
 }
 
-}  // namespace vorma
+}  // namespace vorma::features

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <span>
 
-namespace vorma {
+namespace vorma::features {
 
 inline constexpr std::size_t kDeviceConfigImageSize = 2048;
 inline constexpr std::size_t kDeviceConfigFactorySize = 256;
@@ -44,4 +44,4 @@ private:
   std::array<std::uint8_t, kDeviceConfigImageSize> bytes_{};
 };
 
-}  // namespace vorma
+}  // namespace vorma::features

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vorma {
+namespace vorma::features {
 namespace {
 
 std::uint8_t Bit(std::int32_t flag, int position) { return static_cast<std::uint8_t>(flag ? 1u << position : 0u); }
@@ -74,4 +74,4 @@ int SliderOffsetFromEqCode(std::uint16_t code, int travel) {
   return std::clamp(travel - (d - 512) * travel / 1024, 0, travel);
 }
 
-}  // namespace vorma
+}  // namespace vorma::features

@@ -19,7 +19,7 @@
 #include <cstdint>
 #include <span>
 
-namespace vorma {
+namespace vorma::features {
 
 inline constexpr int kEqBandCount = 5;
 inline constexpr std::uint16_t kFlatEqCode = 1024;
@@ -60,4 +60,4 @@ bool IsFlatEqPreset(const EqPresetRecord& record);
 std::uint16_t EqCodeFromSliderOffset(int offset, int travel);
 int SliderOffsetFromEqCode(std::uint16_t code, int travel);
 
-}  // namespace vorma
+}  // namespace vorma::features

@@ -2,7 +2,7 @@
 
 #include "panel/device/HidRegisterTransport.h"
 
-namespace vorma {
+namespace vorma::features {
 namespace {
 
 std::uint8_t LowByte(std::uint16_t code) { return static_cast<std::uint8_t>(code & 0xFF); }
@@ -42,4 +42,4 @@ int WriteEqBand(HidConnection& device, int band, std::uint16_t code) {
   return WriteDeviceRegister(device, static_cast<std::uint16_t>(low + 1), high);
 }
 
-}  // namespace vorma
+}  // namespace vorma::features

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-namespace vorma {
+namespace vorma::features {
 
 inline constexpr std::uint16_t kFeatureControlRegister = 0x100;
 inline constexpr std::uint8_t kEqEnableBit = 0x04;
@@ -27,4 +27,4 @@ int WriteAllEqBands(HidConnection& device, const EqPresetRecord& record);
 // WriteDeviceRegister or ReadDeviceRegister result.
 int WriteEqBand(HidConnection& device, int band, std::uint16_t code);
 
-}  // namespace vorma
+}  // namespace vorma::features

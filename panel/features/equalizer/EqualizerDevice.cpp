@@ -3,11 +3,11 @@
 #include "panel/device/HidRegisterTransport.h"
 #include "panel/device/SdkLibrary.h"
 #include "panel/features/equalizer/EqRegisters.h"
-#include "panel/features/equalizer/Equalizer.h"
+#include "panel/features/equalizer/EqualizerPage.h"
 
 #include "foundation/DebugOutput.h"
 
-namespace vorma {
+namespace vorma::features {
 namespace {
 
 constexpr BYTE kDeviceIndex = 0;
@@ -21,7 +21,7 @@ int EndTransaction(HidConnection& device, int result) {
 
 }  // namespace
 
-int Equalizer::SetEqBandFromSlider(int sliderTag, bool write) {
+int CEqualizerPage::SetEqBandFromSlider(int sliderTag, bool write) {
   const std::optional<int> sliderBand = EqBandOfSlider(sliderTag);
   if (!sliderBand) return kEqNoSlotOrDevice;
   const int band = *sliderBand;
@@ -43,7 +43,7 @@ int Equalizer::SetEqBandFromSlider(int sliderTag, bool write) {
   return EndTransaction(*device, result);
 }
 
-int Equalizer::ApplyEqPreset(int preset) {
+int CEqualizerPage::ApplyEqPreset(int preset) {
   if (!UnpackSlot(preset - 1)) return kEqNoSlotOrDevice;
   m_bFlat = IsFlatEqPreset(m_current);
   if (m_bFlat) return kEqFlat;
@@ -55,7 +55,7 @@ int Equalizer::ApplyEqPreset(int preset) {
   return EndTransaction(*device, result);
 }
 
-void Equalizer::ApplyEqOnOff(int enable) {
+void CEqualizerPage::ApplyEqOnOff(int enable) {
   if (!DeviceActive()) return;
   const SdkFunctionTable& sdk = Sdk();
   sdk.DLLQZ_ConfigEQ_ById(kDeviceIndex);
@@ -77,7 +77,7 @@ void Equalizer::ApplyEqOnOff(int enable) {
   }
 }
 
-int Equalizer::WriteEqEnableAndBands(int enable) {
+int CEqualizerPage::WriteEqEnableAndBands(int enable) {
   std::unique_ptr<HidConnection> device = OpenHid();
   if (!device) return kEqNoSlotOrDevice;
   std::uint8_t control = 0;
@@ -95,4 +95,4 @@ int Equalizer::WriteEqEnableAndBands(int enable) {
   return EndTransaction(*device, result);
 }
 
-}  // namespace vorma
+}  // namespace vorma::features

@@ -3,13 +3,13 @@
 // (0x8E: 0x10-0x13); the banks lie in the second half (I2C 0x51) in the preset slot packing.
 
 #include "panel/device/SdkLibrary.h"
-#include "panel/features/equalizer/Equalizer.h"
+#include "panel/features/equalizer/EqualizerPage.h"
 
 #include "foundation/DebugOutput.h"
 
 #include <cwchar>
 
-namespace vorma {
+namespace vorma::features {
 namespace {
 
 constexpr BYTE kDeviceIndex = 0;
@@ -40,7 +40,7 @@ int BankOfSelector(std::uint8_t selector) {
 
 }  // namespace
 
-int Equalizer::ReadEqFromEeprom() {
+int CEqualizerPage::ReadEqFromEeprom() {
   DebugTraceEntry(L"TAudioMainForm::ReadEqFromEeprom");
   m_bFlat = false;
   std::uint8_t stored = 0;
@@ -81,7 +81,7 @@ int Equalizer::ReadEqFromEeprom() {
   return kEepromEqLoaded;
 }
 
-void Equalizer::ApplyStoredEqFromEeprom(const std::array<std::uint16_t, kEqBandCount>& codes) {
+void CEqualizerPage::ApplyStoredEqFromEeprom(const std::array<std::uint16_t, kEqBandCount>& codes) {
   std::vector<std::wstring> values;
   wchar_t text[16];
   for (std::uint16_t code : codes) {
@@ -97,9 +97,9 @@ void Equalizer::ApplyStoredEqFromEeprom(const std::array<std::uint16_t, kEqBandC
   if (flat) m_bFlat = true;
 }
 
-void Equalizer::SyncEqFromDevice() {
+void CEqualizerPage::SyncEqFromDevice() {
   ReadEqFromEeprom();
   ApplyEqOnOff(m_nEqEnable);
 }
 
-}  // namespace vorma
+}  // namespace vorma::features

@@ -2,7 +2,7 @@
 
 #include "panel/device/HidRegisterTransport.h"
 #include "panel/features/equalizer/EqRegisters.h"
-#include "panel/features/equalizer/Equalizer.h"
+#include "panel/features/equalizer/EqualizerPage.h"
 
 #include "foundation/DebugOutput.h"
 #include "foundation/ProfileStrings.h"
@@ -11,7 +11,7 @@
 #include <cwctype>
 #include <optional>
 
-namespace vorma {
+namespace vorma::features {
 namespace {
 
 constexpr size_t kPresetValueCount = kEqBandCount + 1;
@@ -46,7 +46,7 @@ std::vector<std::wstring> SplitAtCommas(const std::wstring& text) {
 
 }  // namespace
 
-bool Equalizer::LoadEqPresetValues(const std::vector<std::wstring>& values, int slot, int currentSlot) {
+bool CEqualizerPage::LoadEqPresetValues(const std::vector<std::wstring>& values, int slot, int currentSlot) {
   if (values.size() < kPresetValueCount || slot < 0 || slot >= kEqPresetCount || currentSlot < 0 ||
       currentSlot >= kEqPresetCount)
     return false;
@@ -74,7 +74,7 @@ bool Equalizer::LoadEqPresetValues(const std::vector<std::wstring>& values, int 
   return true;
 }
 
-bool Equalizer::LoadDefaultProfilePreset() {
+bool CEqualizerPage::LoadDefaultProfilePreset() {
   const std::wstring path = settings_.userFolder + L"\\DefaultProfile.ini";
   const std::wstring key = L"S" + std::to_wstring(m_nEQPreset);
   std::wstring value;
@@ -85,11 +85,11 @@ bool Equalizer::LoadDefaultProfilePreset() {
   return false;
 }
 
-void Equalizer::ClearDeviceSyncWithoutDevice() {
+void CEqualizerPage::ClearDeviceSyncWithoutDevice() {
   if (!DeviceActive()) context_.ClearDeviceSync();
 }
 
-void Equalizer::ResetEq() {
+void CEqualizerPage::ResetEq() {
   DebugTraceEntry(L"TAudioMainForm::ResetEq");
   if (m_nEQPreset < 1 || m_nEQPreset > kEqPresetCount) return;
   if (settings_.defaultIni == 0) {
@@ -114,4 +114,4 @@ void Equalizer::ResetEq() {
     DebugWrite(L"[TAudioMainForm::ResetEq] no 3D page is linked: Apply3DOnOff skipped\n");
 }
 
-}  // namespace vorma
+}  // namespace vorma::features

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-namespace vorma::threed {
+namespace vorma::features {
 
 bool ReadImageBytes(std::span<const std::uint8_t> table, ThreeDImageBytes& bytes) {
   if (table.size() <= kRightOffset) return false;
@@ -130,4 +130,4 @@ std::wstring_view SliderName(SliderIdentity identity) {
   return {};
 }
 
-}  // namespace vorma::threed
+}  // namespace vorma::features

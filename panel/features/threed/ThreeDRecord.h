@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-namespace vorma::threed {
+namespace vorma::features {
 
 // The record as the main window keeps it. Values are 0-15 except after a slider of a skin with a
 // short travel was pulled below the end of its scale: the 8-bit value then lies above 15 and is
@@ -97,4 +97,4 @@ struct SliderIdentity {
 bool IdentifySlider(std::wstring_view name, SliderIdentity& identity);
 std::wstring_view SliderName(SliderIdentity identity);
 
-}  // namespace vorma::threed
+}  // namespace vorma::features

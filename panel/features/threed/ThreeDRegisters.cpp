@@ -2,7 +2,7 @@
 
 #include "panel/device/HidRegisterTransport.h"
 
-namespace vorma::threed {
+namespace vorma::features {
 
 int UpdateRegisterBits(HidConnection& device, std::uint16_t address, std::uint8_t mask, bool set) {
   std::uint8_t value = 0;
@@ -40,4 +40,4 @@ int WriteRecordRegisters(HidConnection& device, const ThreeDRecord& record) {
   return kRecordRegistersDone;
 }
 
-}  // namespace vorma::threed
+}  // namespace vorma::features

@@ -14,7 +14,7 @@
 
 #include <cstdint>
 
-namespace vorma::threed {
+namespace vorma::features {
 
 inline constexpr std::uint16_t kFeatureControlRegister = 0x100;
 inline constexpr std::uint8_t kThreeDEnableBit = 0x80;
@@ -51,4 +51,4 @@ enum RecordRegistersResult : int {
 // 0x18A bit 0 from the record's FBM (read-modify-write), then 0x18B and 0x18C from its values.
 int WriteRecordRegisters(HidConnection& device, const ThreeDRecord& record);
 
-}  // namespace vorma::threed
+}  // namespace vorma::features

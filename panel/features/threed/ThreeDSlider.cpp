@@ -1,17 +1,17 @@
 // The 3D page's controls: the four alpha and beta sliders and the two link buttons.
 
-#include "panel/features/threed/ThreeDSound.h"
+#include "panel/features/threed/ThreeDPage.h"
 
-namespace vorma::threed {
+namespace vorma::features {
 namespace {
 
 SliderSide Opposite(SliderSide side) { return side == SliderSide::Left ? SliderSide::Right : SliderSide::Left; }
 
 }  // namespace
 
-forms::Image* CThreeDSound::Slider(SliderIdentity identity) { return window_.ImageNamed(SliderName(identity)); }
+forms::Image* CThreeDPage::Slider(SliderIdentity identity) { return window_.ImageNamed(SliderName(identity)); }
 
-void CThreeDSound::Update3DFromSlider(std::wstring_view sliderName, int top) {
+void CThreeDPage::Update3DFromSlider(std::wstring_view sliderName, int top) {
   SliderIdentity moved;
   if (!IdentifySlider(sliderName, moved)) return;
   forms::Image* slider = Slider(moved);
@@ -40,7 +40,7 @@ void CThreeDSound::Update3DFromSlider(std::wstring_view sliderName, int top) {
   WriteRecordTransaction();
 }
 
-void CThreeDSound::LinkButton(int tag) {
+void CThreeDPage::LinkButton(int tag) {
   if (tag != kTagAlphaLink && tag != kTagBetaLink) return;
   const bool alpha = tag == kTagAlphaLink;
   int& mode = alpha ? m_nAlphaMode : m_nBetaMode;
@@ -55,4 +55,4 @@ void CThreeDSound::LinkButton(int tag) {
   image->LoadPicture(skin_.skinDirectory() + L"3D\\" + name);
 }
 
-}  // namespace vorma::threed
+}  // namespace vorma::features

@@ -1,7 +1,7 @@
 // The effect page on a form built from the main window's resource, against the filter driver of a
 // virtual 72xx device: which buttons it draws and what reaches the driver.
 
-#include "panel/features/effects/SoundFieldEffects.h"
+#include "panel/features/effects/EffectsPage.h"
 
 #include "panel/device/FilterControl.h"
 #include "panel/device/tests/VirtualDeviceEnvironment.h"
@@ -13,7 +13,7 @@
 namespace vorma::test {
 namespace {
 
-using features::CSoundFieldEffects;
+using features::CEffectsPage;
 using Lines = std::vector<std::string>;
 using WLines = std::vector<std::wstring>;
 
@@ -27,7 +27,7 @@ protected:
     TakeJournal(device);
     controls = std::make_unique<FormMainWindowControls>(application);
     context = std::make_unique<TestFeatureContext>(*controls, &ports);
-    effects = std::make_unique<CSoundFieldEffects>(*context);
+    effects = std::make_unique<CEffectsPage>(*context);
   }
   Lines FilterRequests() { return TakeJournal(device, {"filter.ioctl"}); }
 
@@ -35,7 +35,7 @@ protected:
   DeviceNumber device = 0;
   std::unique_ptr<FormMainWindowControls> controls;
   std::unique_ptr<TestFeatureContext> context;
-  std::unique_ptr<CSoundFieldEffects> effects;
+  std::unique_ptr<CEffectsPage> effects;
 };
 
 TEST_F(SoundFieldEffectsTest, TheBathroomButtonSendsDriverValueTwoAndStoresEffectThree) {

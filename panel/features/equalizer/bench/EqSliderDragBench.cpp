@@ -11,7 +11,7 @@
 #include "panel/device/HidRegisterTransport.h"
 #include "panel/device/SdkLibrary.h"
 #include "panel/device/virtual/PortSelection.h"
-#include "panel/features/equalizer/Equalizer.h"
+#include "panel/features/equalizer/EqualizerPage.h"
 #include "tests/support/FormMainWindowControls.h"
 #include "tests/support/TestFeatureContext.h"
 
@@ -106,8 +106,8 @@ int wmain(int argc, wchar_t** argv) {
   test::TestFeatureContext context(window, &ports);  // without ports the HID interface is gone
   context.vendorId = kVendorId;
   context.productId = kProductId;
-  DeviceConfigImage image;
-  Equalizer equalizer(context, image, EqualizerSettings{}, EqualizerLinks{});
+  features::DeviceConfigImage image;
+  features::CEqualizerPage equalizer(context, image, features::EqualizerSettings{}, features::EqualizerLinks{});
   equalizer.InitEqDefaults();
   equalizer.SetEqEnable(1);
 

@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-namespace vorma {
+namespace vorma::features {
 namespace {
 
 TEST(EqPresetRecordTest, SlotPackingPlacesEveryFieldAndRoundTrips) {
@@ -37,7 +37,7 @@ TEST(EqPresetRecordTest, FactoryPresetPacksFlatWithFlagsABC) {
 }
 
 TEST(EqPresetRecordTest, ConfigImageIsErasedWithThe3DFactoryBytesAndFourSlots) {
-  DeviceConfigImage image;
+  features::DeviceConfigImage image;
   EXPECT_EQ(image.Byte(0xA1), 0x7B);
   EXPECT_EQ(image.Byte(0xE7), 0xA3);
   EXPECT_EQ(image.Byte(0xE8), 0xA3);
@@ -81,4 +81,4 @@ TEST(EqPresetRecordTest, SliderOffsetsMapToCodesAndBack) {
 }
 
 }  // namespace
-}  // namespace vorma
+}  // namespace vorma::features

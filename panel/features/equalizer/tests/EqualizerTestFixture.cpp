@@ -26,11 +26,11 @@ void EqualizerTest::TearDown() {
   VirtualDeviceTest::TearDown();
 }
 
-Equalizer& EqualizerTest::Page() {
+features::CEqualizerPage& EqualizerTest::Page() {
   if (!page_) {
-    EqualizerLinks links;
+    features::EqualizerLinks links;
     links.apply3DOnOff = [this] { ++apply3DCalls; };
-    page_ = std::make_unique<Equalizer>(*context, image, settings, links);
+    page_ = std::make_unique<features::CEqualizerPage>(*context, image, settings, links);
   }
   return *page_;
 }

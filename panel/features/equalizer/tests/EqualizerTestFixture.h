@@ -5,7 +5,7 @@
 
 #include "forms/Application.h"
 #include "panel/device/tests/VirtualDeviceEnvironment.h"
-#include "panel/features/equalizer/Equalizer.h"
+#include "panel/features/equalizer/EqualizerPage.h"
 #include "tests/support/FormMainWindowControls.h"
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/TestFeatureContext.h"
@@ -15,6 +15,9 @@
 #include <vector>
 
 namespace vorma::test {
+
+// The equaliser's tests speak its own names.
+using namespace vorma::features;
 
 using Lines = std::vector<std::string>;
 
@@ -27,7 +30,7 @@ protected:
   void TearDown() override;
 
   // Builds the page; a test may change `settings` first. The context's device is the plugged one.
-  Equalizer& Page();
+  features::CEqualizerPage& Page();
   forms::Image& Slider(int band);
   std::uint8_t Register(std::uint16_t address);
   std::string State(const std::string& key);
@@ -38,14 +41,14 @@ protected:
   forms::Application application{GetModuleHandleW(nullptr)};
   std::unique_ptr<FormMainWindowControls> window;
   std::unique_ptr<TestFeatureContext> context;
-  DeviceConfigImage image;
-  EqualizerSettings settings;
+  features::DeviceConfigImage image;
+  features::EqualizerSettings settings;
   int apply3DCalls = 0;
   DeviceNumber device = 0;
   RecordingMessageBoxes boxes;
 
 private:
-  std::unique_ptr<Equalizer> page_;
+  std::unique_ptr<features::CEqualizerPage> page_;
 };
 
 }  // namespace vorma::test

@@ -14,7 +14,7 @@
 #include "panel/device/audio/AudioEndpoints.h"
 #include "panel/device/virtual/PortSelection.h"
 #include "panel/features/microphone/MicrophonePage.h"
-#include "panel/features/testtone/TestTone.h"
+#include "panel/features/testtone/TestTonePage.h"
 #include "tests/support/FormMainWindowControls.h"
 #include "tests/support/TestFeatureContext.h"
 
@@ -66,7 +66,7 @@ struct Hosts final : features::Virtual7ch1Host, features::TestToneHost, features
   HWND window = nullptr;
 };
 
-features::CTestTone* g_tone = nullptr;
+features::CTestTonePage* g_tone = nullptr;
 features::CMicrophonePage* g_mic = nullptr;
 
 LRESULT CALLBACK BenchWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -172,7 +172,7 @@ int wmain(int argc, wchar_t** argv) {
   GetModuleFileNameW(nullptr, program, MAX_PATH);
   std::wstring folder(program);
   folder.resize(folder.find_last_of(L'\\') + 1);
-  features::CTestTone tone(context, virtual7ch1, hosts, folder);
+  features::CTestTonePage tone(context, virtual7ch1, hosts, folder);
   g_tone = &tone;
   g_mic = &mic;
 

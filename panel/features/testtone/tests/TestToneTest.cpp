@@ -2,7 +2,7 @@
 // speakers, what reaches the virtual device, the restored arrangement, and (on the sound server
 // the test command runs) the tone that plays and loops.
 
-#include "panel/features/testtone/TestTone.h"
+#include "panel/features/testtone/TestTonePage.h"
 
 #include "panel/device/SdkLibrary.h"
 #include "panel/device/tests/VirtualDeviceEnvironment.h"
@@ -51,7 +51,7 @@ protected:
     context = std::make_unique<TestFeatureContext>(*controls, &ports);
     page = std::make_unique<features::CVirtual7ch1Page>(*context, hosts, features::Virtual7ch1Settings{});
     page->ComputeInitialLayout();
-    tone = std::make_unique<features::CTestTone>(*context, *page, hosts, ProductFolder());
+    tone = std::make_unique<features::CTestTonePage>(*context, *page, hosts, ProductFolder());
     TakeJournal(device);
   }
   void Tick(bool ticked) {
@@ -70,7 +70,7 @@ protected:
   std::unique_ptr<TestFeatureContext> context;
   ToneHosts hosts;
   std::unique_ptr<features::CVirtual7ch1Page> page;
-  std::unique_ptr<features::CTestTone> tone;
+  std::unique_ptr<features::CTestTonePage> tone;
 };
 
 TEST_F(TestToneTest, ACustomArrangementComesBackAfterUnticking) {
@@ -110,7 +110,7 @@ TEST_F(TestToneTest, EachStepGoesToTheDeviceOnlyWhileOneIsActive) {
 }
 
 TEST_F(TestToneTest, AMissingFileLeavesThePlayerClosedAndTheOrbitRunning) {
-  tone = std::make_unique<features::CTestTone>(*context, *page, hosts, L"C:\\no-such-folder\\");
+  tone = std::make_unique<features::CTestTonePage>(*context, *page, hosts, L"C:\\no-such-folder\\");
   Tick(true);
   EXPECT_FALSE(tone->Player().IsOpen());
   const PixelPoint bee = At(L"BeeImage");

@@ -19,7 +19,7 @@ protected:
 };
 
 TEST_F(ThreeDDeviceTest, StartsFromTheFactoryRecordOfTheImage) {
-  EXPECT_EQ(threeD->Record(), (threed::ThreeDRecord{0, 1, 10, 3, 10, 3}));
+  EXPECT_EQ(threeD->Record(), (features::ThreeDRecord{0, 1, 10, 3, 10, 3}));
   EXPECT_EQ(threeD->Fbm(), 1);
   EXPECT_EQ(threeD->ThreeDEnable(), 0);
   EXPECT_EQ(threeD->AlphaLinkMode(), -1);
@@ -56,7 +56,7 @@ TEST_F(ThreeDDeviceTest, SwitchingOnSetsBitSevenAndTunesBothBytes) {
     SetRegister(0x100, 0x04);  // the equaliser's bit stays
     SetRegister(0x1CD, c.cd);
     SetRegister(0x1CE, c.ce);
-    EXPECT_EQ(threeD->Write3DEnableBit(1), threed::kEnableBitDone);
+    EXPECT_EQ(threeD->Write3DEnableBit(1), features::kEnableBitDone);
     EXPECT_EQ(Register(0x100), 0x84);
     EXPECT_EQ(Register(0x1CD), c.cdAfter) << int{c.cd};
     EXPECT_EQ(Register(0x1CE), c.ceAfter) << int{c.ce};
@@ -66,27 +66,27 @@ TEST_F(ThreeDDeviceTest, SwitchingOnSetsBitSevenAndTunesBothBytes) {
 
   // Switching off clears bit 7 only and leaves the tuning bytes alone.
   SetRegister(0x1CD, 0xAA);
-  EXPECT_EQ(threeD->Write3DEnableBit(0), threed::kEnableBitDone);
+  EXPECT_EQ(threeD->Write3DEnableBit(0), features::kEnableBitDone);
   EXPECT_EQ(Transactions(), (Steps{"register 0x0100", "write 0x0100 = 0x04", "end"}));
   EXPECT_EQ(Register(0x1CD), 0xAA);
 }
 
 TEST_F(ThreeDDeviceTest, AFailedRegisterAccessEndsTheOperation) {
   ASSERT_EQ(client.InjectFault(device, "hid.in", 1), virtual72xx::kOk);
-  EXPECT_EQ(threeD->Write3DEnableBit(1), threed::kEnableBitReadFailed);
+  EXPECT_EQ(threeD->Write3DEnableBit(1), features::kEnableBitReadFailed);
   ASSERT_EQ(client.InjectFault(device, "hid.in", 1), virtual72xx::kOk);
-  EXPECT_EQ(threeD->Write3DBlock(1), threed::kBlockReadFailed);
+  EXPECT_EQ(threeD->Write3DBlock(1), features::kBlockReadFailed);
   ASSERT_EQ(client.InjectFault(device, "hid.in", 1), virtual72xx::kOk);
-  EXPECT_EQ(threeD->SetFBM(0), threed::kFbmReadFailed);
+  EXPECT_EQ(threeD->SetFBM(0), features::kFbmReadFailed);
   for (const std::string& step : Transactions()) EXPECT_FALSE(step.starts_with("write") || step == "end") << step;
   EXPECT_EQ(Register(0x100), 0x00);
   EXPECT_EQ(Register(0x18A), 0x01);
 
   ASSERT_EQ(client.InjectFault(device, "hid.open", 4), virtual72xx::kOk);
-  EXPECT_EQ(threeD->Write3DEnableBit(1), threed::kEnableBitNoDevice);
-  EXPECT_EQ(threeD->Write3DBlock(1), threed::kBlockNoDevice);
-  EXPECT_EQ(threeD->SetFBM(1), threed::kFbmNoDevice);
-  EXPECT_EQ(threeD->Reset3D(), threed::kTransactionNoDevice);
+  EXPECT_EQ(threeD->Write3DEnableBit(1), features::kEnableBitNoDevice);
+  EXPECT_EQ(threeD->Write3DBlock(1), features::kBlockNoDevice);
+  EXPECT_EQ(threeD->SetFBM(1), features::kFbmNoDevice);
+  EXPECT_EQ(threeD->Reset3D(), features::kTransactionNoDevice);
   EXPECT_EQ(Transactions(), Steps{});
 }
 
@@ -99,13 +99,13 @@ TEST_F(ThreeDDeviceTest, FbmAndTheBlockKeepTheDevicesOtherBits) {
   EXPECT_EQ(configImage[0xA1], 0x3B);
   EXPECT_EQ(Transactions(), (Steps{"register 0x018a", "write 0x018a = 0x80", "end"}));
 
-  EXPECT_EQ(threeD->Write3DBlock(1), threed::kBlockDone);
+  EXPECT_EQ(threeD->Write3DBlock(1), features::kBlockDone);
   EXPECT_EQ(Transactions(), (Steps{"register 0x018a", "write 0x018a = 0xc0", "register 0x018a", "write 0x018a = 0xc0",
                                    "write 0x018b = 0xa3", "write 0x018c = 0xa3", "end"}));
-  EXPECT_EQ(threeD->Write3DBlock(0), threed::kBlockDone);
+  EXPECT_EQ(threeD->Write3DBlock(0), features::kBlockDone);
   EXPECT_EQ(Transactions(), (Steps{"register 0x018a", "write 0x018a = 0x80", "end"}));
 
-  EXPECT_EQ(threeD->SetFBM(1), threed::kFbmDone);
+  EXPECT_EQ(threeD->SetFBM(1), features::kFbmDone);
   EXPECT_EQ(Register(0x18A), 0x81);
   EXPECT_EQ(configImage[0xA1], 0x7B);
 }
@@ -151,14 +151,14 @@ TEST_F(ThreeDDeviceTest, ResetWritesTheFactoryRecordOnlyWhileTheDeviceIsSynchron
   Transactions();
 
   context->deviceSync = false;
-  EXPECT_EQ(threeD->Reset3D(), threed::kTransactionDone);
+  EXPECT_EQ(threeD->Reset3D(), features::kTransactionDone);
   EXPECT_EQ(Transactions(), (Steps{"end"}));
   EXPECT_EQ(Register(0x18B), 0xF8);
-  EXPECT_EQ(threeD->Record(), (threed::ThreeDRecord{0, 1, 10, 3, 10, 3}));
+  EXPECT_EQ(threeD->Record(), (features::ThreeDRecord{0, 1, 10, 3, 10, 3}));
   EXPECT_EQ(threeD->Fbm(), 1);
 
   context->deviceSync = true;
-  EXPECT_EQ(threeD->Reset3D(), threed::kTransactionDone);
+  EXPECT_EQ(threeD->Reset3D(), features::kTransactionDone);
   EXPECT_EQ(Transactions(), (Steps{"register 0x018a", "write 0x018a = 0x01", "write 0x018b = 0xa3",
                                    "write 0x018c = 0xa3", "end"}));
 }

@@ -7,7 +7,7 @@
 
 #include <array>
 
-namespace vorma::threed {
+namespace vorma::features {
 namespace {
 
 TEST(ThreeDRecordTest, ReadsAndStoresTheRecordAtItsThreeBytes) {
@@ -117,4 +117,4 @@ TEST(ThreeDRecordTest, SlidersAreKnownByName) {
 }
 
 }  // namespace
-}  // namespace vorma::threed
+}  // namespace vorma::features

@@ -20,14 +20,14 @@ protected:
 TEST_F(ThreeDSliderTest, MirrorLinkPutsTheOtherSideAtTheOppositeEndAndKeepsTheMiddle) {
   ASSERT_EQ(Top(L"D3RAlphaSliderImage"), 165);
   Click(kTagAlphaLink, 3);
-  ASSERT_EQ(threeD->AlphaLinkMode(), threed::kLinkMirrored);
+  ASSERT_EQ(threeD->AlphaLinkMode(), features::kLinkMirrored);
 
   threeD->Update3DFromSlider(L"D3LAlphaSliderImage", 105);
   EXPECT_EQ(Top(L"D3LAlphaSliderImage"), 105);
   EXPECT_EQ(Top(L"D3RAlphaSliderImage"), 225);
   EXPECT_EQ(Top(L"D3LBetaSliderImage"), 165);  // the beta sliders have their own link
   EXPECT_EQ(Top(L"D3RBetaSliderImage"), 165);
-  EXPECT_EQ(threeD->Record(), (threed::ThreeDRecord{0, 1, 15, 8, 0, 8}));
+  EXPECT_EQ(threeD->Record(), (features::ThreeDRecord{0, 1, 15, 8, 0, 8}));
   // Two transactions: the left values go out with the right ones as they were, then both.
   EXPECT_EQ(Transactions(), (Steps{"register 0x018a", "write 0x018a = 0x01", "write 0x018b = 0xf8",
                                    "write 0x018c = 0xa3", "end", "register 0x018a", "write 0x018a = 0x01",
@@ -59,7 +59,7 @@ TEST_F(ThreeDSliderTest, EachLinkModeMovesTheCounterpartItsOwnWay) {
     threeD->Update3DFromSlider(L"D3LBetaSliderImage", 130);
     EXPECT_EQ(Top(L"D3RBetaSliderImage"), c.counterpartTop) << c.clicks << " clicks";
     EXPECT_EQ(Top(L"D3RAlphaSliderImage"), 165);
-    EXPECT_EQ(threeD->AlphaLinkMode(), threed::kLinkNotChosen);
+    EXPECT_EQ(threeD->AlphaLinkMode(), features::kLinkNotChosen);
   }
 }
 
@@ -125,7 +125,7 @@ TEST_F(ThreeDSliderTest, LinkButtonsShowTheirModesPictureFromTheSkinsThreeDFolde
   EXPECT_EQ(alpha.PicturePath(), skin.File(L"3D\\alpha-inv.bmp"));
   threeD->LinkButton(kTagAlphaLink);  // mirrored: the skin names no Indep picture
   EXPECT_FALSE(alpha.HasPicture());
-  EXPECT_EQ(threeD->BetaLinkMode(), threed::kLinkNotChosen);
+  EXPECT_EQ(threeD->BetaLinkMode(), features::kLinkNotChosen);
   EXPECT_FALSE(Image(L"D3BetaImage").HasPicture());
   // The link buttons need no device.
   EXPECT_EQ(Transactions(), Steps{});

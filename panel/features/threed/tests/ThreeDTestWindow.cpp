@@ -24,17 +24,17 @@ void ThreeDFeatureTest::SetUp() {
   configImage.fill(0xFF);
   std::ranges::copy(factoryTable, configImage.begin());
 
-  threed::ThreeDConfigBytes bytes;
+  features::ThreeDConfigBytes bytes;
   bytes.imageByte = [this](std::size_t offset) { return configImage.at(offset); };
   bytes.setImageByte = [this](std::size_t offset, std::uint8_t value) { configImage.at(offset) = value; };
   bytes.factoryTable = factoryTable;
-  threed::ThreeDSkinPictures skin;
+  features::ThreeDSkinPictures skin;
   skin.skinDirectory = [this] { return skinDirectory; };
   skin.pictureName = [this](std::wstring_view key) {
     auto found = skinPictures.find(key);
     return found == skinPictures.end() ? std::wstring() : found->second;
   };
-  threeD = std::make_unique<threed::CThreeDSound>(*context, threed::ThreeDSettings{}, bytes, std::move(skin));
+  threeD = std::make_unique<features::CThreeDPage>(*context, features::ThreeDSettings{}, bytes, std::move(skin));
   threeD->InitThreeD();
   Transactions();
 }

@@ -5,7 +5,7 @@
 
 #include "forms/Application.h"
 #include "panel/device/tests/VirtualDeviceEnvironment.h"
-#include "panel/features/threed/ThreeDSound.h"
+#include "panel/features/threed/ThreeDPage.h"
 #include "tests/support/FormMainWindowControls.h"
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/TestFeatureContext.h"
@@ -44,7 +44,7 @@ protected:
   std::array<std::uint8_t, 2048> configImage{};
   std::wstring skinDirectory;
   std::map<std::wstring, std::wstring, std::less<>> skinPictures;
-  std::unique_ptr<threed::CThreeDSound> threeD;
+  std::unique_ptr<features::CThreeDPage> threeD;
 };
 
 }  // namespace vorma::test

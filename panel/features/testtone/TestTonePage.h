@@ -21,10 +21,10 @@ public:
   virtual void SetTestToneTimersEnabled(bool enabled) = 0;  // BeeTimer and BeePlayTimer
 };
 
-class CTestTone {
+class CTestTonePage {
 public:
   // `programFolder` ends with a separator; the tone is programFolder + "bee.wav".
-  CTestTone(FeatureContext& context, CVirtual7ch1Page& virtual7ch1, TestToneHost& host, std::wstring programFolder);
+  CTestTonePage(FeatureContext& context, CVirtual7ch1Page& virtual7ch1, TestToneHost& host, std::wstring programFolder);
 
   void BeeCheckBoxClick();
   void BeeTimerTimer();      // one orbit step; sent to the device only while one is active

@@ -1,4 +1,4 @@
-#include "panel/features/threed/ThreeDSound.h"
+#include "panel/features/threed/ThreeDPage.h"
 
 #include "foundation/DebugOutput.h"
 #include "panel/device/HidRegisterTransport.h"
@@ -7,7 +7,7 @@
 
 #include <utility>
 
-namespace vorma::threed {
+namespace vorma::features {
 namespace {
 
 constexpr BYTE kDeviceIndex = 0;
@@ -28,7 +28,7 @@ bool SdkBound() {
 
 }  // namespace
 
-CThreeDSound::CThreeDSound(FeatureContext& context, ThreeDSettings settings, ThreeDConfigBytes config,
+CThreeDPage::CThreeDPage(FeatureContext& context, ThreeDSettings settings, ThreeDConfigBytes config,
                            ThreeDSkinPictures skin)
     : context_(context),
       window_(context.Window()),
@@ -36,20 +36,20 @@ CThreeDSound::CThreeDSound(FeatureContext& context, ThreeDSettings settings, Thr
       config_(config),
       skin_(std::move(skin)) {}
 
-void CThreeDSound::InitThreeD() {
+void CThreeDPage::InitThreeD() {
   if (!ReadImageRecord()) DebugWrite(L"***** InitThreeD: no configuration image to read the 3D record from *****\n");
   m_nFBM = 1;
   m_nAlphaMode = kLinkNotChosen;
   m_nBetaMode = kLinkNotChosen;
 }
 
-void CThreeDSound::ShutDown() {
+void CThreeDPage::ShutDown() {
   Reset3D();
   SetFBM(1);
   Apply3DOnOff(0);
 }
 
-void CThreeDSound::Apply3DOnOff(int enable) {
+void CThreeDPage::Apply3DOnOff(int enable) {
   if (!SdkBound()) return;
   const SdkFunctionTable& sdk = Sdk();
   const DWORD wanted = enable ? 1 : 0;
@@ -60,7 +60,7 @@ void CThreeDSound::Apply3DOnOff(int enable) {
   if (state != wanted) sdk.DLLQZ_Set3D_OnOff_ById(wanted, kDeviceIndex);
 }
 
-int CThreeDSound::Write3DEnableBit(int enable) {
+int CThreeDPage::Write3DEnableBit(int enable) {
   std::unique_ptr<HidConnection> hid = context_.OpenHid();
   if (!hid) return kEnableBitNoDevice;
   int result = kEnableBitDone;
@@ -82,7 +82,7 @@ int CThreeDSound::Write3DEnableBit(int enable) {
   return Reported(L"Write3DEnableBit", result, kEnableBitNoDevice);
 }
 
-int CThreeDSound::Write3DBlock(int enable) {
+int CThreeDPage::Write3DBlock(int enable) {
   std::unique_ptr<HidConnection> hid = context_.OpenHid();
   if (!hid) return kBlockNoDevice;
   int result = kBlockDone;
@@ -115,7 +115,7 @@ int CThreeDSound::Write3DBlock(int enable) {
   return Reported(L"Write3DBlock", result, kBlockNoDevice);
 }
 
-int CThreeDSound::SetFBM(int on) {
+int CThreeDPage::SetFBM(int on) {
   m_record.fbm = on ? 1 : 0;
   StoreRecord();
   std::unique_ptr<HidConnection> hid = context_.OpenHid();
@@ -134,7 +134,7 @@ int CThreeDSound::SetFBM(int on) {
   return Reported(L"SetFBM", result, kFbmNoDevice);
 }
 
-int CThreeDSound::Reset3D() {
+int CThreeDPage::Reset3D() {
   m_nFBM = 1;
   ThreeDImageBytes factory;
   if (!ReadImageBytes(config_.factoryTable, factory))
@@ -143,7 +143,7 @@ int CThreeDSound::Reset3D() {
   return Reported(L"Reset3D", WriteRecordTransaction(), kTransactionNoDevice);
 }
 
-int CThreeDSound::WriteRecordTransaction() {
+int CThreeDPage::WriteRecordTransaction() {
   std::unique_ptr<HidConnection> hid = context_.OpenHid();
   if (!hid) return kTransactionNoDevice;
   bool refused = false;
@@ -167,7 +167,7 @@ int CThreeDSound::WriteRecordTransaction() {
   return refused ? kTransactionValueRefused : kTransactionDone;
 }
 
-void CThreeDSound::Sync3DFromDevice(int eepromDefault) {
+void CThreeDPage::Sync3DFromDevice(int eepromDefault) {
   if (!SdkBound()) return;
   DWORD state = 0;
   if (Sdk().DLLQZ_Is3D_Enable_ById(&state, kDeviceIndex) != 0) {
@@ -184,7 +184,7 @@ void CThreeDSound::Sync3DFromDevice(int eepromDefault) {
   Apply3DOnOff(m_n3DEnable);
 }
 
-void CThreeDSound::Show3DButtons(int fbm, int enable) {
+void CThreeDPage::Show3DButtons(int fbm, int enable) {
   if (!context_.DeviceActive()) return;
   // The two-state primitive flips what it is given: hand it the opposite to show the wanted state.
   int shown = fbm ? 0 : 1;
@@ -193,23 +193,23 @@ void CThreeDSound::Show3DButtons(int fbm, int enable) {
   window_.ToggleButtonState(kTag3DEnable, shown);
 }
 
-void CThreeDSound::ApplyThreeDEnable() {
+void CThreeDPage::ApplyThreeDEnable() {
   Apply3DOnOff(m_n3DEnable);
   Write3DEnableBit(m_n3DEnable);
 }
 
-void CThreeDSound::SwitchOffForVirtual7ch1() {
+void CThreeDPage::SwitchOffForVirtual7ch1() {
   m_n3DEnable = 0;
   Apply3DOnOff(0);
   Write3DEnableBit(0);
 }
 
-void CThreeDSound::FbmButton() {
+void CThreeDPage::FbmButton() {
   window_.ToggleButtonState(kTagFbm, m_nFBM);
   SetFBM(m_nFBM);
 }
 
-bool CThreeDSound::ReadImageRecord() {
+bool CThreeDPage::ReadImageRecord() {
   if (!config_.imageByte) return false;
   ThreeDImageBytes bytes;
   bytes.flags = config_.imageByte(kFlagsOffset);
@@ -219,7 +219,7 @@ bool CThreeDSound::ReadImageRecord() {
   return true;
 }
 
-void CThreeDSound::StoreRecord() {
+void CThreeDPage::StoreRecord() {
   if (!config_.imageByte || !config_.setImageByte) {
     DebugWrite(L"***** 3D: no configuration image to store the 3D record in *****\n");
     return;
@@ -232,4 +232,4 @@ void CThreeDSound::StoreRecord() {
   config_.setImageByte(kRightOffset, bytes.right);
 }
 
-}  // namespace vorma::threed
+}  // namespace vorma::features

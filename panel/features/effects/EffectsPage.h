@@ -17,9 +17,9 @@ inline constexpr int kEffectCount = kEffectTagCount;
 // The name part of effect n's skin records: EffectButton<name>ImageUp/Down, EffectPic<name>Image.
 const wchar_t* EffectSkinName(int effect);
 
-class CSoundFieldEffects {
+class CEffectsPage {
 public:
-  explicit CSoundFieldEffects(FeatureContext& context);
+  explicit CEffectsPage(FeatureContext& context);
 
   // The current effect; the window's tables and the profiles read it.
   int CurrentEffect() const { return effect_; }

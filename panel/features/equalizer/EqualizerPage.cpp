@@ -1,7 +1,7 @@
 // The equaliser's presets in memory and on screen: defaults, storing and showing a preset, the
 // preset buttons, the EQ-EN button and the slider moves.
 
-#include "panel/features/equalizer/Equalizer.h"
+#include "panel/features/equalizer/EqualizerPage.h"
 
 #include "foundation/DebugOutput.h"
 
@@ -9,7 +9,7 @@
 #include <cwchar>
 #include <utility>
 
-namespace vorma {
+namespace vorma::features {
 namespace {
 
 bool ValidSlot(int slot) { return slot >= 0 && slot < kEqPresetCount; }
@@ -17,7 +17,7 @@ bool IsEqSliderTag(int tag) { return EqBandOfSlider(tag).has_value(); }
 
 }  // namespace
 
-Equalizer::Equalizer(FeatureContext& context, DeviceConfigImage& image, EqualizerSettings settings,
+CEqualizerPage::CEqualizerPage(FeatureContext& context, DeviceConfigImage& image, EqualizerSettings settings,
                      EqualizerLinks links)
     : context_(context),
       window_(context.Window()),
@@ -25,7 +25,7 @@ Equalizer::Equalizer(FeatureContext& context, DeviceConfigImage& image, Equalize
       settings_(std::move(settings)),
       links_(std::move(links)) {}
 
-void Equalizer::InitEqDefaults() {
+void CEqualizerPage::InitEqDefaults() {
   image_.LoadFactoryTable();
   m_current = kFactoryEqPreset;
   for (int slot = 0; slot < kEqPresetCount; ++slot) StoreEqPreset(slot);
@@ -34,21 +34,21 @@ void Equalizer::InitEqDefaults() {
   m_nEqEnable = 0;
 }
 
-int Equalizer::StoreEqPreset(int slot) {
+int CEqualizerPage::StoreEqPreset(int slot) {
   if (!ValidSlot(slot)) return kEqNoSlotOrDevice;
   m_current.lastSlot = slot == kEqPresetCount - 1;
   image_.StoreEqSlot(slot, PackEqPresetSlot(m_current));
   return kEqDone;
 }
 
-bool Equalizer::UnpackSlot(int slot) {
+bool CEqualizerPage::UnpackSlot(int slot) {
   EqSlotBytes packed{};
   if (!image_.ReadEqSlot(slot, packed)) return false;
   m_current = UnpackEqPresetSlot(packed);
   return true;
 }
 
-int Equalizer::ShowEqPreset(int slot) {
+int CEqualizerPage::ShowEqPreset(int slot) {
   if (!UnpackSlot(slot)) return kEqNoSlotOrDevice;
   const SliderRange track = window_.EqSliderRange();
   for (int band = 0; band < kEqBandCount; ++band) ShowBand(slot, band, track);
@@ -61,7 +61,7 @@ int Equalizer::ShowEqPreset(int slot) {
   return kEqDone;
 }
 
-void Equalizer::ShowBand(int slot, int band, const SliderRange& track) {
+void CEqualizerPage::ShowBand(int slot, int band, const SliderRange& track) {
   const std::uint16_t code = m_current.codes[band];
   const int offset = SliderOffsetFromEqCode(code, track.range);
   m_sliderOffsets[slot][band] = offset;
@@ -82,7 +82,7 @@ void Equalizer::ShowBand(int slot, int band, const SliderRange& track) {
   }
 }
 
-void Equalizer::RedrawPresetButtons() {
+void CEqualizerPage::RedrawPresetButtons() {
   for (int preset = 1; preset <= kEqPresetCount; ++preset) {
     const bool selected = preset == m_nEQPreset;
     const WindowTag& row = *WindowTagOf(EqPresetTag(preset));
@@ -95,7 +95,7 @@ void Equalizer::RedrawPresetButtons() {
   if (selectedLabel && sx) sx->SetCaption(selectedLabel->Caption());
 }
 
-void Equalizer::SelectEqPreset(int preset) {
+void CEqualizerPage::SelectEqPreset(int preset) {
   DebugTraceEntry(L"TAudioMainForm::SelectEqPreset");
   if (preset < 1 || preset > kEqPresetCount) return;
   m_nEQPreset = preset;
@@ -105,13 +105,13 @@ void Equalizer::SelectEqPreset(int preset) {
   ApplyEqOnOff(m_nEqEnable);
 }
 
-void Equalizer::ToggleEqEnable() {
+void CEqualizerPage::ToggleEqEnable() {
   window_.ToggleButtonState(kTagEqEnable, m_nEqEnable);
   StoreEqPreset(m_nEQPreset - 1);
   ApplyEqOnOff(m_nEqEnable);
 }
 
-void Equalizer::MoveEqSlider(int sliderTag, int top) {
+void CEqualizerPage::MoveEqSlider(int sliderTag, int top) {
   if (!IsEqSliderTag(sliderTag) || !ValidSlot(m_nEQPreset - 1)) return;
   forms::Image* slider = window_.FindImageByTag(sliderTag);
   if (!slider) return;
@@ -123,7 +123,7 @@ void Equalizer::MoveEqSlider(int sliderTag, int top) {
   ShowEqPreset(m_nEQPreset - 1);
 }
 
-void Equalizer::JumpEqSlider(int barTag, int clickY) {
+void CEqualizerPage::JumpEqSlider(int barTag, int clickY) {
   int sliderTag = SliderOfBar(barTag);
   if (!IsEqSliderTag(sliderTag)) sliderTag = SliderOfLowerBar(barTag);
   if (!IsEqSliderTag(sliderTag)) return;
@@ -132,4 +132,4 @@ void Equalizer::JumpEqSlider(int barTag, int clickY) {
   MoveEqSlider(sliderTag, clickY - slider->Height() / 2);
 }
 
-}  // namespace vorma
+}  // namespace vorma::features

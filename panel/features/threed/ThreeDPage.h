@@ -22,7 +22,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorma::threed {
+namespace vorma::features {
 
 // Configuration values of AudioConfig.cfg the feature keeps.
 struct ThreeDSettings {
@@ -30,7 +30,7 @@ struct ThreeDSettings {
 };
 
 // The equaliser's device configuration image, read and written at 0xA1, 0xE7 and 0xE8 (for the
-// window's DeviceConfigImage: its Byte and SetByte), and its fixed 256-byte factory table, read at
+// window's features::DeviceConfigImage: its Byte and SetByte), and its fixed 256-byte factory table, read at
 // the same offsets by the reset. The table must outlive the feature.
 struct ThreeDConfigBytes {
   std::function<std::uint8_t(std::size_t offset)> imageByte;
@@ -83,12 +83,12 @@ enum RecordTransactionResult : int {
   kTransactionEndFailed = 7,
 };
 
-class CThreeDSound {
+class CThreeDPage {
 public:
   // Slider and reset writes go to the device only while the context's device-sync flag is set.
-  CThreeDSound(FeatureContext& context, ThreeDSettings settings, ThreeDConfigBytes config, ThreeDSkinPictures skin);
-  CThreeDSound(const CThreeDSound&) = delete;
-  CThreeDSound& operator=(const CThreeDSound&) = delete;
+  CThreeDPage(FeatureContext& context, ThreeDSettings settings, ThreeDConfigBytes config, ThreeDSkinPictures skin);
+  CThreeDPage(const CThreeDPage&) = delete;
+  CThreeDPage& operator=(const CThreeDPage&) = delete;
 
   // --- state the window's two-state buttons and the other features flip or read ---
   int ThreeDEnable() const { return m_n3DEnable; }  // 3D-EN (kTag3DEnable)
@@ -165,4 +165,4 @@ private:
   int m_nDefault3DEnable = 0;
 };
 
-}  // namespace vorma::threed
+}  // namespace vorma::features

@@ -1,15 +1,15 @@
-#include "panel/features/testtone/TestTone.h"
+#include "panel/features/testtone/TestTonePage.h"
 
 namespace vorma::features {
 
-CTestTone::CTestTone(FeatureContext& context, CVirtual7ch1Page& virtual7ch1, TestToneHost& host,
+CTestTonePage::CTestTonePage(FeatureContext& context, CVirtual7ch1Page& virtual7ch1, TestToneHost& host,
                      std::wstring programFolder)
     : controls_(context.Window()), virtual7ch1_(virtual7ch1), host_(host), programFolder_(std::move(programFolder)) {}
 
 // Half the circle's radius (integer division first) times 1.6.
-double CTestTone::OrbitDistance() { return (controls_.VirtualCenter().radius / 2) * 1.6; }
+double CTestTonePage::OrbitDistance() { return (controls_.VirtualCenter().radius / 2) * 1.6; }
 
-void CTestTone::BeeCheckBoxClick() {
+void CTestTonePage::BeeCheckBoxClick() {
   const bool ticked = host_.BoxTicked();
   forms::Image* bee = controls_.ImageNamed(L"BeeImage");
   if (bee) bee->SetVisible(ticked);
@@ -39,16 +39,16 @@ void CTestTone::BeeCheckBoxClick() {
   host_.SetTestToneTimersEnabled(ticked);
 }
 
-void CTestTone::BeeTimerTimer() {
+void CTestTonePage::BeeTimerTimer() {
   if (forms::Image* bee = controls_.ImageNamed(L"BeeImage")) virtual7ch1_.PlaceSpeakerAtPolar(*bee, bee_, -1);
   virtual7ch1_.RotateCounterclockwise();
   virtual7ch1_.ApplySpeakerLayout();  // sends nothing without an active device
 }
 
-void CTestTone::BeePlayTimerTimer() {
+void CTestTonePage::BeePlayTimerTimer() {
   if (player_.IsOpen() && player_.Position() >= player_.Length()) player_.Play();
 }
 
-void CTestTone::CloseMediaPlayer() { player_.Close(); }
+void CTestTonePage::CloseMediaPlayer() { player_.Close(); }
 
 }  // namespace vorma::features

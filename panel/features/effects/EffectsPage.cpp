@@ -1,4 +1,4 @@
-#include "panel/features/effects/SoundFieldEffects.h"
+#include "panel/features/effects/EffectsPage.h"
 
 #include "foundation/DebugOutput.h"
 #include "panel/device/FilterControl.h"
@@ -18,15 +18,15 @@ const wchar_t* EffectSkinName(int effect) {
   return effect >= 1 && effect <= kEffectCount ? kEffectSkinNames[effect - 1] : nullptr;
 }
 
-CSoundFieldEffects::CSoundFieldEffects(FeatureContext& context) : context_(context), controls_(context.Window()) {}
+CEffectsPage::CEffectsPage(FeatureContext& context) : context_(context), controls_(context.Window()) {}
 
-void CSoundFieldEffects::SelectEffect(int effect) {
+void CEffectsPage::SelectEffect(int effect) {
   effect_ = effect;
   ShowEffect(effect);
   SendEffect(effect);
 }
 
-void CSoundFieldEffects::ShowEffect(int effect) {
+void CEffectsPage::ShowEffect(int effect) {
   for (int n = 1; n <= kEffectCount; ++n) {
     const bool selected = n == effect;
     const WindowTag& row = *WindowTagOf(EffectTag(n));
@@ -39,26 +39,26 @@ void CSoundFieldEffects::ShowEffect(int effect) {
       controls_.ChangeImageAttr(*picture, std::wstring(L"EffectPic") + name + L"Image");
 }
 
-void CSoundFieldEffects::SendEffect(int effect) {
+void CEffectsPage::SendEffect(int effect) {
   const int selected = SetFilterEffect(context_.Filter(), static_cast<std::uint32_t>(effect - 1));
   const int applied = SetFilterSwitch(context_.Filter(), 1);
   if (selected != kFilterDone || applied != kFilterDone)
-    DebugPrint(L"[CSoundFieldEffects::SendEffect] effect %d: select %d, apply %d\n", effect, selected, applied);
+    DebugPrint(L"[CEffectsPage::SendEffect] effect %d: select %d, apply %d\n", effect, selected, applied);
 }
 
-void CSoundFieldEffects::StartUp() {
+void CEffectsPage::StartUp() {
   effect_ = 1;
   ShowEffect(effect_);
 }
 
-void CSoundFieldEffects::SendApply() { SetFilterSwitch(context_.Filter(), 1); }
+void CEffectsPage::SendApply() { SetFilterSwitch(context_.Filter(), 1); }
 
-void CSoundFieldEffects::ShutDown() {
+void CEffectsPage::ShutDown() {
   SetFilterEffect(context_.Filter(), 0);
   SetFilterSwitch(context_.Filter(), 1);
 }
 
-void CSoundFieldEffects::Reset() {
+void CEffectsPage::Reset() {
   effect_ = 1;
   ShowEffect(effect_);
 }

@@ -6,7 +6,7 @@
 // in the window's DeviceConfigImage; the page shows one of them (the current record) on its
 // sliders.
 //
-// The main window owns one Equalizer and calls it from its Tag routing, its slider drag, its
+// The main window owns one CEqualizerPage and calls it from its Tag routing, its slider drag, its
 // construction, device activation, profile load and save, and FormDestroy. Everything runs on the
 // window's thread.
 
@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-namespace vorma {
+namespace vorma::features {
 
 // Configuration values the page reads.
 struct EqualizerSettings {
@@ -50,11 +50,11 @@ enum ReadEqFromEepromResult : int {
   kEepromNoCurve = 2,  // flags byte 0x00 or 0xFF (no curve stored), or a band byte unreadable
 };
 
-class Equalizer {
+class CEqualizerPage {
 public:
-  Equalizer(FeatureContext& context, DeviceConfigImage& image, EqualizerSettings settings, EqualizerLinks links);
-  Equalizer(const Equalizer&) = delete;
-  Equalizer& operator=(const Equalizer&) = delete;
+  CEqualizerPage(FeatureContext& context, DeviceConfigImage& image, EqualizerSettings settings, EqualizerLinks links);
+  CEqualizerPage(const CEqualizerPage&) = delete;
+  CEqualizerPage& operator=(const CEqualizerPage&) = delete;
 
   // --- state the window's buttons and the profiles reach ---
   int EqEnable() const { return m_nEqEnable; }  // EQ-EN (Tag kTagEqEnable)
@@ -127,4 +127,4 @@ private:
   bool m_bSaving = false;
 };
 
-}  // namespace vorma
+}  // namespace vorma::features
