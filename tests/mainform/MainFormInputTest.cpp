@@ -319,6 +319,47 @@ TEST_F(MainFormTest, HardwareSwitchOwnsSurroundAndALockedSpeakerPressStartsNoDra
   form_->OnMsgLButtonUp();
 }
 
+// A device plugged in after the start is brought in line with the default profile: EQ (kept off on
+// the device by the profile's flat curve) and 3D on as it asks, then 7.1 on as well unless 3D,
+// switched on just before, excludes it.
+TEST_F(MainFormTest, APluggedDeviceTakesTheDefaultProfilesEnables) {
+  struct Case {
+    const wchar_t* exclusive;
+    const char* surroundSent;
+  };
+  for (const Case c : {Case{L"1", "sdk DLLQZ_SetVirtual7ch1_OnOff 0"}, Case{L"0", "sdk DLLQZ_SetVirtual7ch1_OnOff 1"}}) {
+    SCOPED_TRACE(std::string(c.surroundSent));
+    WriteProfileString(ConfigPath(), L"Version", L"DefaultIni", L"1");
+    WriteProfileString(ConfigPath(), L"DefaultSet", L"3DV7ch1MutuallyExclusive", c.exclusive);
+    const std::wstring profile = appData_.File(L"Vorma\\DefaultProfile.ini");
+    ASSERT_TRUE(CopyFileW((ProgramFolder() + L"DefaultProfile.ini").c_str(), profile.c_str(), FALSE));
+    WriteProfileString(profile, L"EQ", L"EQEN", L"1");
+    WriteProfileString(profile, L"3D", L"3DEN", L"1");
+    WriteProfileString(profile, L"Virtual7ch1", L"7ch1EN", L"1");
+    Start();
+    ASSERT_FALSE(form_->DeviceActive());
+    const test::DeviceNumber device = Plug("72xx", 0x7201);
+    ASSERT_TRUE(test::PumpMessagesUntil([&] { return form_->DeviceActive(); }, 10000));
+    const std::vector<std::string> journal = TakeJournal(device, {"sdk", "hid.out", "filter.ioctl"});
+    const auto indexOf = [&](std::string_view fragment) {
+      for (std::size_t i = 0; i < journal.size(); ++i)
+        if (journal[i].find(fragment) != std::string::npos) return i;
+      return journal.size();
+    };
+    const std::vector<std::string_view> order{"sdk DLLQZ_ConfigEQ_ById", "sdk DLLQZ_Set3D_OnOff_ById 1", "query-state",
+                                              c.surroundSent, "query-value"};
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+      ASSERT_LT(indexOf(order[i + 1]), journal.size()) << order[i + 1];
+      EXPECT_LT(indexOf(order[i]), indexOf(order[i + 1])) << order[i] << " before " << order[i + 1];
+    }
+    EXPECT_EQ(form_->FeatureState(kTagEqEnable), 1);
+    EXPECT_EQ(form_->FeatureState(kTag3DEnable), 1);
+    EXPECT_EQ(form_->FeatureState(kTagVirtual7ch1Enable), c.exclusive[0] == L'1' ? 0 : 1);
+    form_.reset();
+    ASSERT_EQ(client.Unplug(device), virtual72xx::kOk);
+  }
+}
+
 // The shipped configuration makes 3D and virtual 7.1 exclude each other.
 TEST_F(MainFormTest, ThreeDAndSurroundExcludeEachOther) {
   Plug("72xx", 0x7201);
