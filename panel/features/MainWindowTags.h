@@ -50,6 +50,9 @@ inline constexpr int kTagDeviceIn = 54;
 inline constexpr int kTagDeviceOut = 55;
 inline constexpr int kTagEncSlider = 88;
 inline constexpr int kTagMicMonitor = 89;
+inline constexpr int kTagLedColourDotFirst = 151;  // the LED page's colour dots (shapes) 1..7
+inline constexpr int kTagLedBreatheDot = 183;
+inline constexpr int kTagLedSingleDot = 184;
 inline constexpr int kTagPageVoiceEffect = 226;
 inline constexpr int kTagPageEnc = 227;
 inline constexpr int kTagPageLed = 228;
@@ -58,6 +61,7 @@ inline constexpr int kEqPresetTagCount = 4;
 inline constexpr int kEffectTagCount = 5;
 inline constexpr int kEqBandTagCount = 5;
 inline constexpr int k3DSliderTagCount = 4;
+inline constexpr int kLedColourDotTagCount = 7;
 inline constexpr int kSpeakerTagCount = 8;
 
 // The bar behind a slider, and an equaliser band's lower bar.

@@ -1,5 +1,6 @@
 #include "panel/led/LedPage.h"
 
+#include "panel/features/MainWindowTags.h"
 #include "panel/led/LedCommands.h"
 
 #include <algorithm>
@@ -29,10 +30,7 @@ constexpr std::array<EffectControls, 3> kEffects{{
      L"ColorPulsatingSliderDownImage", L"ColorPulsatingBarImage"},
 }};
 
-constexpr int kFirstDotTag = 151;
-constexpr int kLastDotTag = 157;
-constexpr int kBreatheDotTag = 183;
-constexpr int kSingleDotTag = 184;
+constexpr int kLastDotTag = kTagLedColourDotFirst + kLedColourDotTagCount - 1;
 constexpr COLORREF kHighlightPen = 15780518;  // R 166, G 202, B 240
 
 constexpr std::int32_t Rgb(int red, int green, int blue) { return red | (green << 8) | (blue << 16); }
@@ -82,12 +80,12 @@ void CLedPage::TakeSkinValues(int pageMode, int fastRightSide) {
 }
 
 void CLedPage::ApplyShapeDefaultColour(std::wstring_view key) {
-  if (key == L"ColorSingleShape") return FillShape(kSingleDotTag, m_iLEDSingleColorRGB);
-  if (key == L"ColorBreatheShape") return FillShape(kBreatheDotTag, m_iLEDBreatheColorRGB);
+  if (key == L"ColorSingleShape") return FillShape(kTagLedSingleDot, m_iLEDSingleColorRGB);
+  if (key == L"ColorBreatheShape") return FillShape(kTagLedBreatheDot, m_iLEDBreatheColorRGB);
   // Color01Shape .. Color07Shape
   if (key.size() == 12 && key.starts_with(L"Color0") && key.ends_with(L"Shape")) {
     const int index = key[6] - L'0';
-    if (index >= 1 && index <= 7) FillShape(kFirstDotTag + index - 1, state_.Colour(index));
+    if (index >= 1 && index <= 7) FillShape(kTagLedColourDotFirst + index - 1, state_.Colour(index));
   }
 }
 
@@ -162,19 +160,19 @@ void CLedPage::OnShapeMouseDown(forms::Shape& dot) {
   if (!host_.ChooseColour(chosen) || chosen == 0) return;
   const auto colour = static_cast<std::int32_t>(chosen);
   const int tag = dot.Tag();
-  if (tag >= kFirstDotTag && tag <= kLastDotTag) {
-    const int index = tag - kFirstDotTag + 1;
+  if (tag >= kTagLedColourDotFirst && tag <= kLastDotTag) {
+    const int index = tag - kTagLedColourDotFirst + 1;
     dot.SetBrushColor(chosen);
     state_.SetColour(index, colour);
     // The other effects do not use the palette; it is sent when multi-breathe is chosen.
     if (m_iLEDEffectMode == static_cast<int>(LedEffect::MultiBreathe) && LedPaletteColour(index, colour) != 0)
       Sleep(kAfterCommandMs);
-  } else if (tag == kBreatheDotTag) {
+  } else if (tag == kTagLedBreatheDot) {
     state_.SetDeviceMode(kLedModeBreathe);
     dot.SetBrushColor(chosen);
     m_iLEDBreatheColorRGB = colour;
     if (LedModeColour(kLedModeBreathe, colour) != 0) Sleep(kFailedBreatheColourMs);
-  } else if (tag == kSingleDotTag) {
+  } else if (tag == kTagLedSingleDot) {
     state_.SetDeviceMode(kLedModeStatic);
     dot.SetBrushColor(chosen);
     m_iLEDSingleColorRGB = colour;
