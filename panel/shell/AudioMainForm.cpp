@@ -191,15 +191,8 @@ void TAudioMainForm::StartFeatures() {
   if (!lastProfileFound) features.ReadEncoderAndVoiceFromRegistry();
   if (active) {
     buttons_->ReadGPIOAndSetUI();
-    if (features.Eq().EqFromEeprom() != 0) {
-      features.Eq().SyncEqFromDevice();
-      features.Eq().SyncEqFromDevice();
-    }
-    if (features.ThreeD().ThreeDFromEeprom() != 0) {
-      const int eepromDefault = features.Eq().ThreeDFromEepromDefault() ? 1 : 0;
-      features.ThreeD().Sync3DFromDevice(eepromDefault);
-      features.ThreeD().Sync3DFromDevice(eepromDefault);
-    }
+    resync_->SyncEqualizerFromEeprom();
+    resync_->SyncThreeDFromEeprom();
     if (config_.gpio.SwitchMode() ||
         (features.EncEnabled() && config_.encButtonMode == 1 && buttons_->SetEncGpioMode() == 0))
       buttons_->ScanENCGPIO();

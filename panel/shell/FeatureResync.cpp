@@ -109,27 +109,33 @@ void FeatureResync::SyncEncAndButtons(ActivationPath path) {
   }
 }
 
-void FeatureResync::SyncEqualizer() {
+bool FeatureResync::SyncEqualizerFromEeprom() {
   features::CEqualizerPage& eq = features_.Eq();
-  if (eq.EqFromEeprom() != 0) {
-    eq.SyncEqFromDevice();
-    eq.SyncEqFromDevice();
-  } else if (eq.DefaultEqEnable() == 1) {
-    eq.SetEqEnable(1);
-    eq.ApplyEqOnOff(1);
-  }
+  if (eq.EqFromEeprom() == 0) return false;
+  eq.SyncEqFromDevice();
+  eq.SyncEqFromDevice();
+  return true;
+}
+
+bool FeatureResync::SyncThreeDFromEeprom() {
+  features::CThreeDPage& threeD = features_.ThreeD();
+  if (threeD.ThreeDFromEeprom() == 0) return false;
+  const int eepromDefault = features_.Eq().ThreeDFromEepromDefault() ? 1 : 0;
+  threeD.Sync3DFromDevice(eepromDefault);
+  threeD.Sync3DFromDevice(eepromDefault);
+  return true;
+}
+
+void FeatureResync::SyncEqualizer() {
+  if (SyncEqualizerFromEeprom() || features_.Eq().DefaultEqEnable() != 1) return;
+  features_.Eq().SetEqEnable(1);
+  features_.Eq().ApplyEqOnOff(1);
 }
 
 void FeatureResync::SyncThreeD() {
-  features::CThreeDPage& threeD = features_.ThreeD();
-  if (threeD.ThreeDFromEeprom() != 0) {
-    const int eepromDefault = features_.Eq().ThreeDFromEepromDefault() ? 1 : 0;
-    threeD.Sync3DFromDevice(eepromDefault);
-    threeD.Sync3DFromDevice(eepromDefault);
-  } else if (threeD.Default3DEnable() == 1) {
-    threeD.SetThreeDEnable(1);
-    threeD.Apply3DOnOff(1);
-  }
+  if (SyncThreeDFromEeprom() || features_.ThreeD().Default3DEnable() != 1) return;
+  features_.ThreeD().SetThreeDEnable(1);
+  features_.ThreeD().Apply3DOnOff(1);
 }
 
 // 7.1 as the default profile has it, off while 3D is on when the two exclude each other; on again

@@ -49,9 +49,10 @@ public:
 
   // The microphone page found (or did not find) the capture endpoint of the present device.
   void SetEndpointReady(bool ready) { endpointReady_ = ready; }
-  bool EndpointReady() const { return endpointReady_; }
-  // The window's start-up starts the LED worker itself; the count of later activations starts at 0.
-  int ActivationCount() const { return activationCount_; }
+  // When the loaded profile asks for the device's EEPROM values, the curve (or the 3D record) is
+  // read from the device twice; true when it was. The window's start-up uses these as well.
+  bool SyncEqualizerFromEeprom();
+  bool SyncThreeDFromEeprom();
 
 private:
   void PrepareEndpointOnce();
@@ -68,7 +69,7 @@ private:
   const MainFormSettings& settings_;
   int osClass_;
   bool endpointReady_ = false;
-  int activationCount_ = 0;
+  int activationCount_ = 0;  // the window's start-up starts the LED worker itself; later ones count here
 };
 
 }  // namespace vorma::shell
