@@ -57,6 +57,12 @@ inline constexpr int kTagPageVoiceEffect = 226;
 inline constexpr int kTagPageEnc = 227;
 inline constexpr int kTagPageLed = 228;
 
+// The pages m_nCurrentPage names that code looks at by number.
+inline constexpr int kPageMic = 3;
+inline constexpr int kPageVirtual7ch1 = 4;
+inline constexpr int kPageLed = 6;
+inline constexpr int kPageEnc = 7;
+
 inline constexpr int kEqPresetTagCount = 4;
 inline constexpr int kEffectTagCount = 5;
 inline constexpr int kEqBandTagCount = 5;

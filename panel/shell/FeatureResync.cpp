@@ -6,16 +6,12 @@
 #include "panel/device/FilterControl.h"
 #include "panel/device/HidRegisterTransport.h"
 #include "panel/device/SdkLibrary.h"
+#include "panel/features/MainWindowTags.h"
 #include "panel/shell/MainFormFeatures.h"
 #include "panel/shell/MainFormSettings.h"
 
 namespace vorma::shell {
 namespace {
-
-constexpr int kMicPage = 3;
-constexpr int kVirtual7ch1Page = 4;
-// The OS class of Core Audio systems; every other class uses the mixer API.
-constexpr int kCoreAudioOsClass = 6;
 
 // Most SDK settings are sent once more when the first try fails, and then left alone.
 template <typename Call>
@@ -70,12 +66,12 @@ void FeatureResync::StartupInterfaceClosed() {
 
 void FeatureResync::PrepareEndpointOnce() {
   if (endpointReady_) return;
-  if (!features_.Mic().LookUpEndpoint() && osClass_ == kCoreAudioOsClass) return;
+  if (!features_.Mic().LookUpEndpoint() && osClass_ == features::kCoreAudioSystem) return;
   features_.StartCaptureMonitor();
   // After an activation the microphone is also unmuted and its monitor switched off as the monitor
   // mode does it, the monitor button left as it is.
   features_.Mic().RefreshAfterActivation();
-  if (window_.CurrentPage() != kMicPage) features_.StopCaptureMonitor();
+  if (window_.CurrentPage() != kPageMic) features_.StopCaptureMonitor();
   endpointReady_ = true;
 }
 
@@ -153,7 +149,7 @@ void FeatureResync::SyncVirtual7ch1() {
   RepeatOnceOnFailure([&] { return surround.SendVirtual7ch1(enable); });
   const float scalar = settings_.v7ch1Scalar;
   RepeatOnceOnFailure([&] { return Sdk().DLLQZ_SetVirtual7ch1_Scalar(scalar); });
-  if (window_.CurrentPage() == kVirtual7ch1Page && surround.LastProfileEnable() == 1) {
+  if (window_.CurrentPage() == kPageVirtual7ch1 && surround.LastProfileEnable() == 1) {
     surround.SetVirtual7ch1Enable(1);
     surround.ShowEnableButton();
     Sdk().DLLQZ_SetVirtual7ch1_OnOff(1);

@@ -8,15 +8,14 @@
 #include "forms/Shape.h"
 #include "panel/shell/MainFormAppearance.h"
 
+#include "panel/features/MainWindowTags.h"
+
 #include <array>
 #include <optional>
 #include <string_view>
 
 namespace vorma::shell {
 namespace {
-
-constexpr int kLedPage = 6;
-constexpr int kVirtual7ch1Page = 4;
 
 constexpr std::array<std::wstring_view, 9> kLedColourShapes{
     L"Color01Shape", L"Color02Shape", L"Color03Shape", L"Color04Shape",    L"Color05Shape",
@@ -26,10 +25,10 @@ constexpr std::array<std::wstring_view, 9> kLedColourShapes{
 
 void TAudioMainForm::ShowPageControls(int page) {
   DebugPrint(L"TAudioMainForm::ShowPageControls page = %d", page);
-  const bool ledPageHere = page == kLedPage && appearance_->LedPageMode() == 1;
+  const bool ledPageHere = page == kPageLed && appearance_->LedPageMode() == 1;
   // The LED controls belong to page 6 only while the skin puts the LED settings on the window;
   // otherwise they are tested as page-1 controls, where their records never show them.
-  const int ledTestPage = ledPageHere ? kLedPage : 1;
+  const int ledTestPage = ledPageHere ? kPageLed : 1;
   for (const auto& owned : Controls()) {
     forms::Control& control = *owned;
     std::optional<bool> shown;
@@ -39,7 +38,7 @@ void TAudioMainForm::ShowPageControls(int page) {
       shown = appearance_->LabelShownOn(*label, appearance_->IsLedPageControl(control) ? ledTestPage : page);
     if (shown) control.SetVisible(*shown);
   }
-  if (forms::Control* bee = FindControlByName(L"BeeCheckBox")) bee->SetVisible(page == kVirtual7ch1Page && config_.bee == 1);
+  if (forms::Control* bee = FindControlByName(L"BeeCheckBox")) bee->SetVisible(page == kPageVirtual7ch1 && config_.bee == 1);
   for (std::wstring_view name : kLedColourShapes)
     if (forms::Control* shape = FindControlByName(name)) shape->SetVisible(ledPageHere);
 }

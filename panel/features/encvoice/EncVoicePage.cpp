@@ -3,6 +3,7 @@
 #include "foundation/DebugOutput.h"
 #include "panel/device/AudioCommand.h"
 #include "panel/device/SdkLibrary.h"
+#include "panel/features/MainWindowTags.h"
 #include "panel/features/encvoice/EncVoiceRegistry.h"
 
 #include <algorithm>
@@ -12,7 +13,6 @@
 namespace vorma::features {
 namespace {
 
-constexpr int kEncPage = 7;
 constexpr BYTE kSubOnOff = 0;
 constexpr BYTE kSubSetParameters = 2;
 constexpr BYTE kSubGetAll = 8;
@@ -130,7 +130,7 @@ void CEncVoicePage::ENCFunctionImageClick() {
 
 void CEncVoicePage::ToggleEncFromButton() {
   encEnable_ = encEnable_ ? 0 : 1;
-  if (context_.CurrentPage() == kEncPage) ShowEncSwitch();
+  if (context_.CurrentPage() == kPageEnc) ShowEncSwitch();
   SetEncOnOff(encEnable_, 1);
 }
 
